@@ -1,0 +1,22 @@
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli_commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Vendrel: random levels from a library of designer-built rooms.", "vendrel-cli"};
+  app.require_subcommand(0, 1);
+  int exitStatus = 0;
+  vendrel::cli::AddCommands(app, exitStatus);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error);
+  }
+  if (app.get_subcommands().empty()) {
+    std::cout << app.help();
+    return 0;
+  }
+  return exitStatus;
+}

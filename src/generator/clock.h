@@ -1,0 +1,25 @@
+#pragma once
+
+namespace vendrel {
+
+struct LocalTime {
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0;
+};
+
+// The wall clock, a seam so tests decide what time it is.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime Now() const = 0;
+  // Seconds since midnight, with the fraction.
+  virtual double SecondsSinceMidnight() const = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  LocalTime Now() const override;
+  double SecondsSinceMidnight() const override;
+};
+
+}  // namespace vendrel

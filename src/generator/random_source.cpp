@@ -1,0 +1,94 @@
+#include "random_source.h"
+
+#include <bit>
+#include <charconv>
+
+namespace vendrel {
+namespace {
+
+std::uint64_t Mix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+  return z ^ (z >> 31);
+}
+
+constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
+
+}  // namespace
+
+RandomSource::RandomSource(const Clock& clock)
+    : clock_(clock), state_(Mix(std::bit_cast<std::uint64_t>(clock.SecondsSinceMidnight()))) {}
+
+void RandomSource::SetSeedMode(SeedMode mode, std::int64_t customSeed) {
+  mode_ = mode;
+  customSeed_ = customSeed;
+}
+
+void RandomSource::StartRun() {
+  if (mode_ == SeedMode::Custom) state_ = Mix(static_cast<std::uint64_t>(customSeed_) + kGolden);
+}
+
+std::uint64_t RandomSource::NextBits() {
+  state_ += kGolden;
+  return Mix(state_);
+}
+
+double RandomSource::Draw() { return static_cast<double>(NextBits() >> 11) * 0x1.0p-53; }
+
+void RandomSource::Reseed(double x) {
+  state_ = Mix(state_ ^ Mix(std::bit_cast<std::uint64_t>(x + 0.0) + kGolden));
+}
+
+void RandomSource::ReseedFromClock(double clockValue) {
+  Reseed(mode_ == SeedMode::Custom ? static_cast<double>(customSeed_) : clockValue);
+}
+
+void RandomSource::Randa() {
+  switch (mode_) {
+    case SeedMode::Untouched:
+      return;
+    case SeedMode::Custom:
+      Reseed(static_cast<double>(customSeed_));
+      return;
+    case SeedMode::Clock: {
+      const LocalTime now = clock_.Now();
+      {
+        const double r1 = Draw();
+        const double r2 = Draw();
+        Reseed(clock_.SecondsSinceMidnight() + now.minute * r1 + r2);
+      }
+      {
+        const double r3 = Draw();
+        const double r4 = Draw();
+        Reseed(-2313.06345 + now.hour + r4 * r3);
+      }
+      {
+        const double r5 = Draw();
+        const double r6 = Draw();
+        Reseed(clock_.SecondsSinceMidnight() * now.second - r5 * 14.2562 + r6);
+      }
+      return;
+    }
+  }
+}
+
+bool RandomSource::Bet(double value) {
+  Randa();
+  return Draw() < value;
+}
+
+ParsedSeed ParseCustomSeed(std::string_view text) {
+  ParsedSeed parsed;
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.size() > 10 || error != std::errc() || end != text.data() + text.size()) {
+    parsed.problem = "The seed \"" + std::string(text) +
+                     "\" is not a whole number. A seed is a whole number of at most 10 "
+                     "characters, such as 12345.";
+    return parsed;
+  }
+  parsed.value = value;
+  return parsed;
+}
+
+}  // namespace vendrel

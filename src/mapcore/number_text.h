@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vendrel {
+
+// A field that arithmetic needs is not a number.
+class NumberTextError : public std::runtime_error {
+ public:
+  explicit NumberTextError(std::string_view text);
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Map text numbers always use a point, whatever the user's locale.
+std::optional<double> ParseNumber(std::string_view text);
+double NumberOrThrow(std::string_view text);
+
+// Shortest form with at most 15 significant digits: whole values without a point, no
+// trailing zeros, no plus sign, no exponent for magnitudes from 1e-5 to 1e15.
+std::string FormatNumber(double value);
+
+struct ThreeParts {
+  std::string first, second, third;
+};
+struct FiveFields {
+  std::string f1, f2, f3, f4, f5;
+};
+
+// Insides of the first three parenthesised groups.
+ThreeParts CSplit(std::string_view text);
+// First five blank-separated fields; every blank counts, so two blanks give an empty field.
+FiveFields SSplit(std::string_view text);
+
+std::string LocaleToPoint(std::string_view text, char decimalSymbol);
+std::string PointToLocale(std::string_view text, char decimalSymbol);
+
+// Number of comma-separated fields.
+int CommaCount(std::string_view text);
+void ClearOutChar(char character, std::string& text);
+
+// Absolute value and minus the absolute value. A value the operation does not change
+// comes back as the same text; a changed one is printed anew.
+std::string Pos(std::string_view value);
+std::string Neg(std::string_view value);
+
+}  // namespace vendrel
