@@ -1,0 +1,31 @@
+#include "path_depth.h"
+
+#include <cstddef>
+
+namespace vendrel {
+namespace {
+
+constexpr int kGameEndType = 6;
+
+// Each cell lies one step further than the cell it is entered from.
+std::vector<double> Chain(const LevelPlan& level, double step, bool stopAtGameEnd) {
+  std::vector<double> depths;
+  depths.reserve(level.cells.size());
+  for (const PlannedCell& cell : level.cells) {
+    const double fromDepth = cell.from > 0 ? depths[static_cast<std::size_t>(cell.from - 1)] : 0;
+    depths.push_back(fromDepth + step);
+    if (stopAtGameEnd && cell.typeCode == kGameEndType) break;
+  }
+  return depths;
+}
+
+}  // namespace
+
+std::vector<double> PathDepths(const LevelPlan& level, int totalRooms) {
+  if (level.cells.empty() || totalRooms <= 0) return std::vector<double>(level.cells.size(), 0.0);
+  const double step = 1.0 / totalRooms;
+  const double endDepth = Chain(level, step, true).back();
+  return Chain(level, step / endDepth, false);
+}
+
+}  // namespace vendrel
