@@ -1,7 +1,7 @@
 #include "decimal_floor.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "number_text.h"
@@ -11,8 +11,11 @@ namespace vendrel {
 std::string FloorToThousandths(double value) {
   if (!std::isfinite(value)) return FormatNumber(value);
   // |value| = mantissa × 10^(exponent − 14), mantissa a whole number of 15 digits.
+  // Printed without the locale's help: its decimal symbol must not enter.
   char scientific[40];
-  std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
+  const auto printed = std::to_chars(scientific, scientific + sizeof scientific - 1,
+                                     std::fabs(value), std::chars_format::scientific, 14);
+  *printed.ptr = '\0';
   long long mantissa = 0;
   const char* p = scientific;
   for (; *p != 'e'; ++p) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #include "room_value_error.h"
@@ -60,6 +61,17 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"AllThreeAxesCount", "uaxis", "[1.0 0.5 -1 0] 2.0", {8, 8, 8},
                  "[1.0 0.5 -1 -2] 2.0"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST(SetOrigins, ACommaLocaleLeavesThePointInMapText) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/setup makes this locale";
+  Items room = {"origin", "12.5 0 0", "uaxis", "[1 0 0 1.23456] 1"};
+  ConnectorPositions connectors{};
+  SetOrigins(room, {1, 0, 0}, connectors);
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(room[1], "13.5 0 0");
+  EXPECT_EQ(room[3], "[1 0 0 0.234] 1");
+}
 
 Items PlanesOutOfBounds(int count) {
   Items room;
