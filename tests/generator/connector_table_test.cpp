@@ -18,9 +18,13 @@ std::array<RoomConnector, 4> Connectors(std::array<const char*, 4> xy) {
   return connectors;
 }
 
+std::string Text(const Vec3& point) {
+  return FormatNumber(point.x) + " " + FormatNumber(point.y) + " " + FormatNumber(point.z);
+}
+
 struct PairingCase {
   int direction;
-  Point3 offset;
+  Vec3 offset;
 };
 
 class PlacementOffsetTest : public ::testing::TestWithParam<PairingCase> {};
@@ -29,15 +33,16 @@ class PlacementOffsetTest : public ::testing::TestWithParam<PairingCase> {};
 // new room's connectors are 128 out. Its facing connector must land on the entry cell's.
 TEST_P(PlacementOffsetTest, PairsTheFacingConnectors) {
   ConnectorTable table;
-  table.Record(1, Connectors({"0 256", "256 0", "0 -256", "-256 0"}));
-  table.MoveLast({1000, 2000, 8});
+  for (Vec3& point : table.Record(1, Connectors({"0 256", "256 0", "0 -256", "-256 0"}))) {
+    point = {point.x + 1000, point.y + 2000, point.z + 8};
+  }
   const auto turned = Connectors({"0 128", "128 0", "0 -128", "-128 0"});
   const int n = GetParam().direction;
-  const Point3 offset = PlacementOffset(table, 1, n, turned);
-  EXPECT_EQ(offset, GetParam().offset);
-  const Point3 own = ConnectorPoint(turned[static_cast<std::size_t>((n + 1) % 4)]);
-  EXPECT_EQ((Point3{own.x + offset.x, own.y + offset.y, own.z + offset.z}),
-            table.Connector(1, n - 1));
+  const Vec3 offset = PlacementOffset(table, 1, n, turned);
+  EXPECT_EQ(Text(offset), Text(GetParam().offset));
+  const Vec3 own = ConnectorPoint(turned[static_cast<std::size_t>((n + 1) % 4)]);
+  EXPECT_EQ(Text({own.x + offset.x, own.y + offset.y, own.z + offset.z}),
+            Text(table.Connector(1, n - 1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, PlacementOffsetTest,
@@ -48,8 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Directions, PlacementOffsetTest,
 
 TEST(ConnectorTable, FirstCellSitsAtTheOriginAndCellsAreRecordedInOrder) {
   ConnectorTable table;
-  EXPECT_EQ(PlacementOffset(table, 0, 3, Connectors({"0 128", nullptr, nullptr, nullptr})),
-            (Point3{}));
+  EXPECT_EQ(Text(PlacementOffset(table, 0, 3, Connectors({"0 128", nullptr, nullptr, nullptr}))),
+            "0 0 0");
   table.Record(1, Connectors({"0 128", nullptr, nullptr, nullptr}));
   EXPECT_EQ(table.LastPlaced(), 1);
   EXPECT_THROW(table.Record(3, Connectors({"0 1", nullptr, nullptr, nullptr})), std::logic_error);
