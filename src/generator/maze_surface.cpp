@@ -1,0 +1,66 @@
+#include "maze_surface.h"
+
+#include <stdexcept>
+
+#include "world_bounds.h"
+
+namespace vendrel {
+namespace {
+
+// World units a grid cell stands for in the bounds test.
+constexpr double kCellSize = 3000;
+
+}  // namespace
+
+void MazeSurface::ResetSurf() {
+  occupied_.clear();
+  surfFault_ = 0;
+}
+
+void MazeSurface::Occupy(GridCell cell) { occupied_.insert(Key(cell)); }
+
+void MazeSurface::DrawPoint(int xt, int yt, std::string_view fillIndex, Rgb color) {
+  if (!occupied_.insert(Key({xt, yt})).second) ++surfFault_;
+  if (showSurf_) picture_.Paint(xt, yt, fillIndex, color);
+}
+
+std::string_view MazeSurface::TestSurfDraw(const Engine& engine, int gx, int gy,
+                                           std::string_view pText, Direction direction) {
+  if (!IsDirection(direction)) throw std::invalid_argument("A maze walk needs a direction 1 to 4");
+  return Walk(engine, {gx, gy}, pText, direction, true);
+}
+
+void MazeSurface::PaintLine(const Engine& engine, std::string_view startAndBody,
+                            Direction direction) {
+  if (!IsDirection(direction)) throw std::invalid_argument("A maze walk needs a direction 1 to 4");
+  picture_.Clear();
+  Walk(engine, {0, 0}, startAndBody, direction, false);
+}
+
+std::string_view MazeSurface::Walk(const Engine& engine, GridCell start, std::string_view text,
+                                   Direction direction, bool refuseBadStart) {
+  if (refuseBadStart && BadPos(kCellSize * start.x, kCellSize * start.y, 0)) {
+    surfFault_ = kBadStartFault;
+    return {};
+  }
+  GridCell cell = start;
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    cell = Step(cell, direction);
+    const int piece = ParsePiece(text.substr(i, 2));
+    if (piece == kNotAPiece) continue;
+    DrawPoint(cell.x, cell.y, CellPattern(piece), CellColour(piece));
+    const std::string_view rest = text.substr(i + 2);
+    if (IsJunction(piece)) {
+      std::string_view remainder = rest;
+      for (const Direction exit : ExitsOf(engine, piece, direction)) {
+        remainder = Walk(engine, cell, remainder, exit, refuseBadStart);
+      }
+      return remainder;
+    }
+    if (IsEndPiece(piece)) return rest;
+    direction = TurnExit(piece, direction);
+  }
+  return {};
+}
+
+}  // namespace vendrel

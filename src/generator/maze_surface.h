@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <unordered_set>
+
+#include "engine.h"
+#include "maze_picture.h"
+#include "maze_pieces.h"
+
+namespace vendrel {
+
+// `Surf`: the occupancy grid on which maze lines are tested, with its fault counter and,
+// while `ShowSurf` is on, the picture the walks paint. Only the occupied cells are kept,
+// so a reset costs in proportion to what the last walk touched and no cell position is
+// out of range.
+class MazeSurface {
+ public:
+  static constexpr int kBadStartFault = 99;
+
+  // Frees every cell and zeroes the fault counter.
+  void ResetSurf();
+  // Occupies a cell without counting a fault: the cell of the level's start room.
+  void Occupy(GridCell cell);
+  // Marks cell (xt, yt), counting a fault when it was occupied already, and paints it
+  // while ShowSurf is on.
+  void DrawPoint(int xt, int yt, std::string_view fillIndex, Rgb color);
+
+  // Walks a maze line body from cell (gx, gy), first moving in `direction` (1 to 4),
+  // marking every cell it enters; returns the text after the walked branch. A walk that
+  // starts outside the world bounds sets the fault counter to 99 and walks nothing.
+  std::string_view TestSurfDraw(const Engine& engine, int gx, int gy, std::string_view pText,
+                                Direction direction);
+
+  // Paints a chosen line (its start code and body) from the start cell on a cleared
+  // picture. Unlike the test walk it refuses no branch, so the picture shows every cell.
+  void PaintLine(const Engine& engine, std::string_view startAndBody, Direction direction);
+
+  int SurfFault() const { return surfFault_; }
+  bool IsOccupied(GridCell cell) const { return occupied_.contains(Key(cell)); }
+  std::size_t OccupiedCount() const { return occupied_.size(); }
+
+  void SetShowSurf(bool show) { showSurf_ = show; }
+  bool ShowSurf() const { return showSurf_; }
+  const MazePicture& Picture() const { return picture_; }
+
+ private:
+  static std::uint64_t Key(GridCell cell) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(cell.x)) << 32) |
+           static_cast<std::uint32_t>(cell.y);
+  }
+  std::string_view Walk(const Engine& engine, GridCell start, std::string_view text,
+                        Direction direction, bool refuseBadStart);
+
+  std::unordered_set<std::uint64_t> occupied_;
+  int surfFault_ = 0;
+  bool showSurf_ = false;
+  MazePicture picture_;
+};
+
+}  // namespace vendrel
