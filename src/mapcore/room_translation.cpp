@@ -30,7 +30,9 @@ MoveKey MoveKeyOf(std::string_view item) {
 
 struct MovedPoint {
   double x, y, z;
-  std::string Text() const { return FormatNumber(x) + " " + FormatNumber(y) + " " + FormatNumber(z); }
+  std::string Text() const {
+    return FormatNumber(x) + " " + FormatNumber(y) + " " + FormatNumber(z);
+  }
 };
 
 MovedPoint MovePoint(std::string_view xyz, const Vec3& offset) {

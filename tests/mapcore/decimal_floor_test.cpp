@@ -20,12 +20,11 @@ TEST_P(FloorTable, CutsToThreeDecimalsDownwards) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FloorTable,
-    ::testing::Values(FloorCase{0.3, "0.3"}, FloorCase{-1.2, "-1.2"},
-                      FloorCase{0.1 + 0.2, "0.3"}, FloorCase{-0.1 - 1.1, "-1.2"},
-                      FloorCase{1.23456, "1.234"}, FloorCase{-1.23456, "-1.235"},
-                      FloorCase{255.9999, "255.999"}, FloorCase{-256, "-256"},
-                      FloorCase{512, "512"}, FloorCase{0, "0"}, FloorCase{0.0001, "0"},
-                      FloorCase{-0.0001, "-0.001"}, FloorCase{1e-12, "0"},
+    ::testing::Values(FloorCase{0.3, "0.3"}, FloorCase{-1.2, "-1.2"}, FloorCase{0.1 + 0.2, "0.3"},
+                      FloorCase{-0.1 - 1.1, "-1.2"}, FloorCase{1.23456, "1.234"},
+                      FloorCase{-1.23456, "-1.235"}, FloorCase{255.9999, "255.999"},
+                      FloorCase{-256, "-256"}, FloorCase{512, "512"}, FloorCase{0, "0"},
+                      FloorCase{0.0001, "0"}, FloorCase{-0.0001, "-0.001"}, FloorCase{1e-12, "0"},
                       FloorCase{-1e-12, "-0.001"}, FloorCase{123456789.0125, "123456789.012"}));
 
 TEST(FloorToThousandths, EveryValueWithThreeDecimalsStaysExact) {
