@@ -5,6 +5,7 @@
 #include <string>
 
 #include "map_format_error.h"
+#include "param_name.h"
 #include "spawn_fixture.h"
 #include "temp_folder.h"
 
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadData{"OptionCountMissing", "npcdata.ini",
                 DataLines({"1", "npc_zombie", "0", "x", "1", "health", "50"}), 6,
                 "the option count \"\" is not a number"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ParamName());
 
 TEST(SpawnData, MissingFileIsNamed) {
   testing::TempFolder folder;
