@@ -1,0 +1,113 @@
+#include "compile_main.h"
+
+#include <system_error>
+
+#include "entity_census.h"
+#include "map_error.h"
+#include "maze_room_choice.h"
+#include "progress.h"
+#include "spawn_rands.h"
+#include "sun_position.h"
+
+namespace vendrel {
+
+LevelPaths DefaultLevelPaths(const std::filesystem::path& programFolder) {
+  return {programFolder / "temp.dta", programFolder / "level1.vmf"};
+}
+
+GenerationRun::GenerationRun(const Engine& engine) : engine_(engine) {}
+
+RunOutcome GenerationRun::CompileMain(const RunInputs& inputs) {
+  struct ClearAbortOnReturn {
+    RunState& state;
+    ~ClearAbortOnReturn() { state.abortRequested = false; }
+  } clearAbort{state_};
+  try {
+    return Run(inputs);
+  } catch (const std::system_error& error) {
+    MapError(engine_, std::string("The level could not be written: ") + error.what(), false);
+  }
+}
+
+RunOutcome GenerationRun::Run(const RunInputs& inputs) {
+  // A working file an aborted run left open is closed before anything else is written.
+  writer_.reset();
+  if (!state_.restartPending) engine_.random.StartRun();
+  state_.restartPending = false;
+  state_.skyName.clear();
+  RunOutcome outcome;
+
+  const SunValues sun = CalcSunAngle(inputs.options);
+  const LevelPlan level =
+      ChooseMazeAndRooms(engine_, inputs.options, sun, inputs.rooms, surface_, state_);
+  outcome.mazeLine = level.mazeLine;
+  outcome.plan = level.cells;
+  if (state_.abortRequested) {
+    outcome.end = RunEnd::Aborted;
+    return outcome;
+  }
+  outcome.roomsDrawn = level.roomsDrawn;
+  outcome.cells = level.CellCount();
+  outcome.skyName = state_.skyName;
+  const int totalRooms = level.roomsDrawn;
+
+  engine_.log.Log("Starting creation of level 1 of " + std::to_string(state_.levelCount), false, true);
+  writer_ = std::make_unique<LevelWriter>(inputs.paths.workingFile);
+  WriteLevelHeader(*writer_, state_.skyName);
+  state_.nextId = 2;
+  Items entityLines;
+  SpawnContext spawn{engine_, inputs.options, inputs.dataFolder, sun, {}, {}};
+  RoomAssembly assembly(
+      *writer_, entityLines,
+      [&spawn](Items& room, Items& worldInserts, double depth, std::string_view spawnKind) {
+        SpawnRands(spawn, room, worldInserts, depth, spawnKind);
+      },
+      inputs.options.enemyMix, inputs.options.skipLights);
+
+  PlacementResult placed = PlaceRooms(engine_, inputs.rooms, level, totalRooms, assembly, state_);
+  outcome.rooms = std::move(placed.rooms);
+  if (placed.end == PlacementEnd::RestartRequested) {
+    state_.restartCountdown = 2;
+    state_.restartPending = true;
+    outcome.end = RunEnd::RestartRequested;
+    return outcome;
+  }
+  if (placed.end == PlacementEnd::Aborted) {
+    outcome.end = RunEnd::Aborted;
+    return outcome;
+  }
+
+  const std::string cells = std::to_string(state_.roomsPerLevel);
+  engine_.log.Log("Adding map entitys... (1/" + std::to_string(state_.levelCount) + " " +
+                  std::to_string(state_.roomsPerLevel + 1) + "/" + cells + ")");
+  engine_.host.Yield();
+  outcome.entitiesByClass = CountEntityClasses(entityLines);
+  WriteEntites(*writer_, entityLines);
+  writer_->Close();
+  writer_.reset();
+  MoveToLevelFile(inputs.paths);
+
+  outcome.levelFile = inputs.paths.levelFile;
+  outcome.identifiers = state_.nextId - 1;
+  engine_.host.SetStatus("Done!");
+  MrProg(engine_.host, 100);
+  return outcome;
+}
+
+void GenerationRun::MoveToLevelFile(const LevelPaths& paths) {
+  std::error_code error;
+  if (std::filesystem::exists(paths.levelFile, error)) {
+    std::filesystem::remove(paths.levelFile, error);
+    if (error) {
+      MapError(engine_, "The old level file " + paths.levelFile.string() +
+                            " could not be deleted: " + error.message(), false);
+    }
+  }
+  std::filesystem::rename(paths.workingFile, paths.levelFile, error);
+  if (error) {
+    MapError(engine_, "The working map file " + paths.workingFile.string() + " could not be moved to " +
+                          paths.levelFile.string() + ": " + error.message(), false);
+  }
+}
+
+}  // namespace vendrel
