@@ -10,7 +10,7 @@
 namespace vendrel::testing {
 
 // An engine on a fresh temporary program folder, with a recording host and a fixed clock.
-struct EngineFixture : ::testing::Test {
+struct EngineContext {
   TempFolder folder;
   RecordingHost host;
   FixedClock clock;
@@ -20,5 +20,7 @@ struct EngineFixture : ::testing::Test {
 
   std::string LogText() const { return ReadFile(log.FilePath()); }
 };
+
+struct EngineFixture : ::testing::Test, EngineContext {};
 
 }  // namespace vendrel::testing
