@@ -10,15 +10,16 @@
 
 namespace vendrel::testing {
 
-// A square room of the given half width around the origin: a floor brush, the placeholder
-// entities a designer puts in, and connectors on the sides its type has, each in the
-// middle of its side at floor height.
+// A square room of the given half width around the origin: floor brushes stacked below
+// z 0, the placeholder entities a designer puts in, and connectors on the sides its type
+// has, each in the middle of its side at floor height.
 struct FixtureRoom {
   std::string name;
   int type = 0;
   std::array<int, 4> sizes{1, 1, 1, 1};
   long long genre = 0;
   int halfWidth = 256;
+  int brushes = 1;
 };
 
 inline std::vector<int> FixtureSides(int type) {
@@ -63,24 +64,32 @@ inline Items FixtureBody(const FixtureRoom& room) {
   auto point = [](const std::string& x, const std::string& y, const std::string& z) {
     return "(" + x + " " + y + " " + z + ")";
   };
-  const std::vector<std::string> planes = {
-      point(minusH, h, "0") + " " + point(h, h, "0") + " " + point(h, minusH, "0"),
-      point(minusH, minusH, "-16") + " " + point(h, minusH, "-16") + " " + point(h, h, "-16"),
-      point(minusH, h, "0") + " " + point(minusH, minusH, "0") + " " + point(minusH, minusH, "-16"),
-      point(h, h, "-16") + " " + point(h, minusH, "-16") + " " + point(h, minusH, "0"),
-      point(h, h, "0") + " " + point(minusH, h, "0") + " " + point(minusH, h, "-16"),
-      point(h, minusH, "-16") + " " + point(minusH, minusH, "-16") + " " + point(minusH, minusH, "0")};
-  Items body = {"solid", "{", "id", "1"};
-  int id = 2;
-  for (const std::string& plane : planes) {
-    for (const std::string item : {"side", "{", "id"}) body.push_back(item);
+  Items body;
+  int id = 1;
+  for (int brush = 0; brush < room.brushes; ++brush) {
+    const std::string top = std::to_string(-16 * brush);
+    const std::string bottom = std::to_string(-16 * brush - 16);
+    const std::vector<std::string> planes = {
+        point(minusH, h, top) + " " + point(h, h, top) + " " + point(h, minusH, top),
+        point(minusH, minusH, bottom) + " " + point(h, minusH, bottom) + " " + point(h, h, bottom),
+        point(minusH, h, top) + " " + point(minusH, minusH, top) + " " + point(minusH, minusH, bottom),
+        point(h, h, bottom) + " " + point(h, minusH, bottom) + " " + point(h, minusH, top),
+        point(h, h, top) + " " + point(minusH, h, top) + " " + point(minusH, h, bottom),
+        point(h, minusH, bottom) + " " + point(minusH, minusH, bottom) + " " + point(minusH, minusH, top)};
+    body.push_back("solid");
+    body.push_back("{");
+    body.push_back("id");
     body.push_back(std::to_string(id++));
-    for (const std::string item : {"plane", plane.c_str(), "material", "DEV/DEV_FLOOR",
-                                   "uaxis", "[1 0 0 0] 0.25", "vaxis", "[0 -1 0 0] 0.25", "}"}) {
-      body.push_back(item);
+    for (const std::string& plane : planes) {
+      for (const std::string item : {"side", "{", "id"}) body.push_back(item);
+      body.push_back(std::to_string(id++));
+      for (const std::string item : {"plane", plane.c_str(), "material", "DEV/DEV_FLOOR",
+                                     "uaxis", "[1 0 0 0] 0.25", "vaxis", "[0 -1 0 0] 0.25", "}"}) {
+        body.push_back(item);
+      }
     }
+    body.push_back("}");
   }
-  body.push_back("}");
   body.push_back("}");  // closes the world: becomes the world end line
   auto entity = [&](const std::string& classname, const std::string& origin,
                     std::vector<std::string> keys) {
