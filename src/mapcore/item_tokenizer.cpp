@@ -1,5 +1,6 @@
 #include "item_tokenizer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -9,6 +10,7 @@ namespace vendrel {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t kSmallest = 4096;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -27,7 +29,12 @@ ItemTokenizer::ItemTokenizer(const std::filesystem::path& file) : file_(file), e
     stream_ = nullptr;
     throw MapFormatError(file, "is a folder, not a file");
   }
-  buffer_.resize(kChunk);
+  // A small file gets a buffer of its own size: a room header or a data file read should
+  // not cost clearing a whole chunk.
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  buffer_.resize(error ? kChunk
+                       : static_cast<std::size_t>(std::clamp<std::uintmax_t>(size + 1, kSmallest, kChunk)));
   data_ = buffer_.data();
 }
 

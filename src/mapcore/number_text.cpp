@@ -31,6 +31,12 @@ double NumberOrThrow(std::string_view text) {
 std::string FormatNumber(double value) {
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value > 0 ? "1E+308" : "-1E+308";
+  // Whole numbers, most of what map text holds, need no rounding to 15 digits.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    char whole[24];
+    const auto printed = std::to_chars(whole, whole + sizeof whole, static_cast<long long>(value));
+    return std::string(whole, printed.ptr);
+  }
 
   // 15 significant digits, rounded without the locale's help, then laid out by hand.
   char scientific[40];
