@@ -1,5 +1,7 @@
 #include "generate_command.h"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -146,8 +148,7 @@ int Generate(GenerateRequest& request) {
       if (outcome.end == RunEnd::Done) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        terminal.SetProgress(100);
-        std::cerr << "\n";
+        if (isatty(STDERR_FILENO) != 0) std::cerr << "\n";
         PrintSummary(request, outcome, restarts, seconds);
         return 0;
       }
@@ -198,13 +199,9 @@ void AddGenerateCommand(CLI::App& app, int& exitStatus) {
                       "settings give the same level");
   for (const GaugeSetting& gauge : TimeGauges()) AddGaugeOption(*command, *request, gauge);
   const ChoiceSetting& season = SeasonSetting();
-  std::string seasons;
-  for (std::size_t i = 0; i < season.items.size(); ++i) {
-    seasons += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string(season.items[i]);
-  }
   command
       ->add_option("--" + std::string(season.flag), request->options.*season.field,
-                   std::string(season.help) + ": " + seasons)
+                   std::string(season.help))
       ->check(CLI::Range(0, static_cast<int>(season.items.size()) - 1))
       ->capture_default_str();
   const RangeSetting& latitude = LatitudeSetting();
