@@ -84,7 +84,9 @@ class GRADOMAT_EXPORT Gradomat : public QWidget {
 
   // The saved form data: only properties that differ from their defaults are written.
   // Reading matches names without regard to case and sets the fields as stored, without
-  // the setters' clamping; entries it cannot take are left out and named in the result.
+  // the setters' clamping; a missing entry gives the default, and so does one it cannot
+  // take (not a number, beyond 16 bits, a Max - Min beyond 16 bits), which is named in
+  // the result.
   QVariantMap WriteProperties() const;
   QStringList ReadProperties(const QVariantMap& stored);
 
