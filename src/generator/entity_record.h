@@ -14,7 +14,7 @@ struct EntityRecord {
   std::string classname;
   std::string angles;
   std::string origin;
-  std::string chance;  // collected, never used
+  std::string chance;  // has no effect; held so its value is never taken for a key
   std::string spawnwhat;
   std::array<std::string, kSpawnAlternatives> shares;
   std::string nospawnshares;

@@ -84,7 +84,7 @@ class Expansion {
   }
 
   void ApplySpawnWhat() {
-    if (record_.spawnwhat.empty()) record_.spawnwhat = "0";
+    if (record_.spawnwhat.empty()) record_.spawnwhat.push_back('0');
     const std::string& what = record_.spawnwhat;
     std::string placed;
     if (what == "0" || what == "4") {
