@@ -57,12 +57,9 @@ EntityContent ReadEntityContent(const Items& items, std::size_t open, std::size_
   return content;
 }
 
-double ShareWeight(const Items& room, const RecordValue& share) {
+double ShareWeight(const RecordValue& share, const std::string& key) {
   const auto weight = ParseNumber(share.text);
-  if (!weight) {
-    const std::string& key = share.item > 0 ? room[share.item - 1] : share.text;
-    throw RoomValueError(share.item, key, share.text, "is not a number");
-  }
+  if (!weight) throw RoomValueError(share.item, key, share.text, "is not a number");
   return *weight;
 }
 
@@ -109,12 +106,13 @@ void DrawSpawnGroup(RandomSource& random, ShareList& shareList, EntityRecord& re
     if (record.controll[k].text.empty()) continue;
     ++alternatives;
     if (!record.shares[k].text.empty()) {
-      shareList.Add(record.controll[k].text, ShareWeight(room, record.shares[k]));
+      shareList.Add(record.controll[k].text,
+                    ShareWeight(record.shares[k], "shares" + std::to_string(k + 1)));
     }
   }
   if (alternatives > 0) {
     if (!record.nospawnshares.text.empty()) {
-      shareList.AddNoSpawnShare(ShareWeight(room, record.nospawnshares));
+      shareList.AddNoSpawnShare(ShareWeight(record.nospawnshares, "nospawnshares"));
     }
     const std::string name = shareList.Get(random);
     if (!name.empty()) Print_Entity_To_World(room, worldInserts, name);
