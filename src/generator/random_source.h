@@ -20,6 +20,7 @@ enum class SeedMode { Clock, Custom, Untouched };
 class RandomSource {
  public:
   explicit RandomSource(const Clock& clock);
+  virtual ~RandomSource() = default;
 
   void SetSeedMode(SeedMode mode, std::int64_t customSeed = 0);
   SeedMode Mode() const { return mode_; }
@@ -28,8 +29,8 @@ class RandomSource {
   // Call at the start of a generation run.
   void StartRun();
 
-  // Uniform in [0, 1), without a reseed.
-  double Draw();
+  // Uniform in [0, 1), without a reseed. Virtual so tests can script the draws.
+  virtual double Draw();
   // Mixes x into the state.
   void Reseed(double x);
   // A reseed that would read the clock: with a custom seed, the seed goes in instead.
@@ -37,7 +38,7 @@ class RandomSource {
 
   // Reseeds before a draw: from the clock three times, from the custom seed, or not at
   // all, as the seed mode says.
-  void Randa();
+  virtual void Randa();
   // Randa, one draw, and true when it falls below value.
   bool Bet(double value);
 
