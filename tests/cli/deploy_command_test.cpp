@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -43,9 +42,9 @@ CliRun RunCli(const std::string& arguments) {
 TEST(DeployCommand, DeploysEveryMapWithTheGivenTextsAndSucceeds) {
   TempFolder temp;
   const CliRun run = RunCli("deploy --yes --comment 'Made, with care' --author Tester --rooms " +
-                         Quoted((temp / "rooms").string()) + " " +
-                         Quoted((kFixtures / "turn_south_west.vmf").string()) + " " +
-                         Quoted((kFixtures / "alley_west.vmf").string()));
+                            Quoted((temp / "rooms").string()) + " " +
+                            Quoted((kFixtures / "turn_south_west.vmf").string()) + " " +
+                            Quoted((kFixtures / "alley_west.vmf").string()));
 
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_THAT(run.output, HasSubstr("2 of 2 maps deployed."));
@@ -61,8 +60,8 @@ TEST(DeployCommand, PrintsAFaultWithTheKitsTextsAndFails) {
   map.replace(map.find("\"size\" \"1\""), 10, "\"size\" \"5\"");
   WriteFile(temp / "oversized.vmf", map);
   const CliRun run = RunCli("deploy --yes --rooms " + Quoted((temp / "rooms").string()) + " " +
-                         Quoted((kFixtures / "turn_south_west.vmf").string()) + " " +
-                         Quoted((temp / "oversized.vmf").string()));
+                            Quoted((kFixtures / "turn_south_west.vmf").string()) + " " +
+                            Quoted((temp / "oversized.vmf").string()));
 
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.output, HasSubstr("There's a problem with this room: Incorrect size parameter in "
@@ -79,7 +78,7 @@ TEST(DeployCommand, WithoutYesAQuestionIsAnsweredNoAndNothingIsWritten) {
   map.replace(map.find("light_spot"), 10, "info_target");
   WriteFile(temp / "dark.vmf", map);
   const CliRun run = RunCli("deploy --rooms " + Quoted((temp / "rooms").string()) + " " +
-                         Quoted((temp / "dark.vmf").string()));
+                            Quoted((temp / "dark.vmf").string()));
 
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.output, HasSubstr("Your map has no lights! Do you want to continiune anyway?"));

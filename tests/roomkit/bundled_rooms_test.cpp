@@ -61,19 +61,24 @@ class Cells {
     return (static_cast<std::size_t>(k) * kAcross + j) * kAcross + i;
   }
   Vec3 Center(int i, int j, int k) const {
-    return {-512 + kSize * i + kSize / 2, -512 + kSize * j + kSize / 2, zMin_ + kSize * k + kSize / 2};
+    return {-512 + kSize * i + kSize / 2, -512 + kSize * j + kSize / 2,
+            zMin_ + kSize * k + kSize / 2};
   }
   std::optional<std::size_t> CellOf(const Vec3& p) const {
     const int i = static_cast<int>(std::floor((p[0] + 512) / kSize));
     const int j = static_cast<int>(std::floor((p[1] + 512) / kSize));
     const int k = static_cast<int>(std::floor((p[2] - zMin_) / kSize));
-    if (i < 0 || j < 0 || k < 0 || i >= kAcross || j >= kAcross || k >= layers_) return std::nullopt;
+    if (i < 0 || j < 0 || k < 0 || i >= kAcross || j >= kAcross || k >= layers_)
+      return std::nullopt;
     return Index(i, j, k);
   }
   // Every cell whose centre lies in the box.
   template <typename Visit>
-  void ForEachIn(double x0, double y0, double z0, double x1, double y1, double z1, Visit visit) const {
-    const auto first = [](double from, double origin) { return std::max(0, static_cast<int>(std::floor((from - origin) / kSize))); };
+  void ForEachIn(double x0, double y0, double z0, double x1, double y1, double z1,
+                 Visit visit) const {
+    const auto first = [](double from, double origin) {
+      return std::max(0, static_cast<int>(std::floor((from - origin) / kSize)));
+    };
     const auto last = [](double to, double origin, int count) {
       return std::min(count - 1, static_cast<int>(std::ceil((to - origin) / kSize)));
     };
@@ -137,11 +142,13 @@ DeployedRoom DeploySource(const std::string& name) {
   if (result.outcome != DeployOutcome::Deployed) return room;
   room.header = ReadRoomHeader(result.roomFile);
   room.blocks = ReadBlocks(ReadRoomBody(result.roomFile));
-  for (const Block& solid : room.blocks.worldSolids) room.brushes.push_back({Brush(solid), "world", ""});
+  for (const Block& solid : room.blocks.worldSolids)
+    room.brushes.push_back({Brush(solid), "world", ""});
   for (const Block& entity : room.blocks.entities) {
     for (const Block& child : entity.children) {
       if (child.name == "solid") {
-        room.brushes.push_back({Brush(child), entity.ClassName(), entity.Key("targetname").value_or("")});
+        room.brushes.push_back(
+            {Brush(child), entity.ClassName(), entity.Key("targetname").value_or("")});
       }
     }
   }
@@ -172,12 +179,13 @@ std::vector<bool> Fill(const Cells& cells, const std::vector<bool>& solid, int f
   std::vector<bool> reached(cells.Count(), false);
   std::deque<std::size_t> open;
   const Region door = Doorway(firstDoor);
-  cells.ForEachIn(door.x0, door.y0, 0, door.x1, door.y1, kDoorHeight, [&](std::size_t index, const Vec3&) {
-    if (!solid[index] && !reached[index]) {
-      reached[index] = true;
-      open.push_back(index);
-    }
-  });
+  cells.ForEachIn(door.x0, door.y0, 0, door.x1, door.y1, kDoorHeight,
+                  [&](std::size_t index, const Vec3&) {
+                    if (!solid[index] && !reached[index]) {
+                      reached[index] = true;
+                      open.push_back(index);
+                    }
+                  });
   while (!open.empty()) {
     const std::size_t index = open.front();
     open.pop_front();
@@ -210,12 +218,14 @@ TEST_P(BundledRoom, DeploysWithoutQuestionsAsAGenreZeroRoomInItsCanonicalOrienta
     const auto group = static_cast<std::size_t>(3 + 4 * d);
     if (std::find(directions.begin(), directions.end(), d) != directions.end()) {
       const auto& at = positions[static_cast<std::size_t>(d)];
-      EXPECT_THAT(std::vector<std::string>(room.header.begin() + group, room.header.begin() + group + 4),
-                  ::testing::ElementsAre(at[0], at[1], at[2], "1"))
+      EXPECT_THAT(
+          std::vector<std::string>(room.header.begin() + group, room.header.begin() + group + 4),
+          ::testing::ElementsAre(at[0], at[1], at[2], "1"))
           << "direction " << d;
     } else {
-      EXPECT_THAT(std::vector<std::string>(room.header.begin() + group, room.header.begin() + group + 4),
-                  ::testing::Each(""))
+      EXPECT_THAT(
+          std::vector<std::string>(room.header.begin() + group, room.header.begin() + group + 4),
+          ::testing::Each(""))
           << "direction " << d;
     }
   }
@@ -247,19 +257,20 @@ TEST_P(BundledRoom, IsClosedBrushworkWithoutOverlapsAndDoorwaysThatLineUp) {
       }
     }
     int inside = 0;
-    cells.ForEachIn(lo[0], lo[1], lo[2], hi[0], hi[1], hi[2], [&](std::size_t index, const Vec3& c) {
-      if (!placed.brush.Contains(c)) return;
-      ++inside;
-      if (owner[index] != -1) overlaps.emplace(owner[index], static_cast<int>(b));
-      owner[index] = static_cast<int>(b);
-      if (placed.owner == "world") world[index] = true;
-    });
+    cells.ForEachIn(lo[0], lo[1], lo[2], hi[0], hi[1], hi[2],
+                    [&](std::size_t index, const Vec3& c) {
+                      if (!placed.brush.Contains(c)) return;
+                      ++inside;
+                      if (owner[index] != -1) overlaps.emplace(owner[index], static_cast<int>(b));
+                      owner[index] = static_cast<int>(b);
+                      if (placed.owner == "world") world[index] = true;
+                    });
     EXPECT_GT(inside, 0) << "a " << placed.owner << " brush holds no space: its sides face inwards";
   }
   for (const auto& [first, second] : overlaps) {
-    ADD_FAILURE() << "brushes " << first << " (" << room.brushes[static_cast<std::size_t>(first)].owner
-                  << ") and " << second << " (" << room.brushes[static_cast<std::size_t>(second)].owner
-                  << ") overlap";
+    ADD_FAILURE() << "brushes " << first << " ("
+                  << room.brushes[static_cast<std::size_t>(first)].owner << ") and " << second
+                  << " (" << room.brushes[static_cast<std::size_t>(second)].owner << ") overlap";
   }
 
   const std::vector<int> directions = ConnectorDirections(TypeOf(room));
@@ -286,7 +297,8 @@ TEST_P(BundledRoom, IsClosedBrushworkWithoutOverlapsAndDoorwaysThatLineUp) {
     const bool alongX = d == 0 || d == 2;
     const double side = alongX ? door.y0 : door.x0;
     for (const double beside : {-64.0 - Cells::kSize / 2, 64.0 + Cells::kSize / 2}) {
-      const Vec3 wall = alongX ? Vec3{beside, side + Cells::kSize / 2, 64} : Vec3{side + Cells::kSize / 2, beside, 64};
+      const Vec3 wall = alongX ? Vec3{beside, side + Cells::kSize / 2, 64}
+                               : Vec3{side + Cells::kSize / 2, beside, 64};
       EXPECT_TRUE(world[*cells.CellOf(wall)]) << "doorway " << d << " is wider than 128";
     }
   }
@@ -296,8 +308,10 @@ TEST_P(BundledRoom, IsClosedBrushworkWithoutOverlapsAndDoorwaysThatLineUp) {
   EXPECT_EQ(leak, "") << "the room is not closed";
   for (const int d : directions) {
     const Region door = Doorway(d);
-    const auto middle = cells.CellOf({(door.x0 + door.x1) / 2 + 1, (door.y0 + door.y1) / 2 + 1, 64});
-    EXPECT_TRUE(reached[*middle]) << "doorway " << d << " cannot be reached from doorway " << directions.front();
+    const auto middle =
+        cells.CellOf({(door.x0 + door.x1) / 2 + 1, (door.y0 + door.y1) / 2 + 1, 64});
+    EXPECT_TRUE(reached[*middle]) << "doorway " << d << " cannot be reached from doorway "
+                                  << directions.front();
   }
   for (const Block& entity : room.blocks.entities) {
     if (!IsPointEntityToReach(entity)) continue;
@@ -314,16 +328,19 @@ TEST_P(BundledRoom, IsClosedBrushworkWithoutOverlapsAndDoorwaysThatLineUp) {
   for (const std::string& group : groups) {
     std::vector<bool> blocked = world;
     for (std::size_t index = 0; index < owner.size(); ++index) {
-      if (owner[index] != -1 && room.brushes[static_cast<std::size_t>(owner[index])].groupName == group) {
+      if (owner[index] != -1 &&
+          room.brushes[static_cast<std::size_t>(owner[index])].groupName == group) {
         blocked[index] = true;
       }
     }
     std::string groupLeak;
-    const std::vector<bool> open = Fill(cells, blocked, directions.front(), doorwayCells, groupLeak);
+    const std::vector<bool> open =
+        Fill(cells, blocked, directions.front(), doorwayCells, groupLeak);
     for (const Block& entity : room.blocks.entities) {
       if (!IsPointEntityToReach(entity) || entity.ClassName() == "quilla_spawn_contoller") continue;
       const auto cell = cells.CellOf(Point(*entity.Key("origin")));
-      EXPECT_TRUE(cell && open[*cell]) << "spawn group " << group << " shuts off " << entity.ClassName();
+      EXPECT_TRUE(cell && open[*cell])
+          << "spawn group " << group << " shuts off " << entity.ClassName();
     }
   }
 }
@@ -335,7 +352,8 @@ TEST_P(BundledRoom, HasLightsPlaceholdersAndConnectionsThatNameItsOwnEntities) {
   for (const Block& entity : room.blocks.entities) {
     classes.insert(entity.ClassName());
     if (const auto name = entity.Key("targetname")) names.insert(*name);
-    if (entity.ClassName() == "func_quilla_spawngroup") groups.insert(entity.Key("targetname").value_or(""));
+    if (entity.ClassName() == "func_quilla_spawngroup")
+      groups.insert(entity.Key("targetname").value_or(""));
   }
   EXPECT_EQ(classes.count("quilla_info"), 1u);
   EXPECT_GE(classes.count("light") + classes.count("light_spot"), 1u);

@@ -49,7 +49,8 @@ TEST(BundledSpawnData, ItemsHaveWeightsAndIncludeWeaponsAndAmmunition) {
   std::set<std::string> names;
   for (int record = 0; record < count; ++record) {
     const std::string name = file.Next();
-    EXPECT_TRUE(name == "weapon" || name == "ammo" || name.starts_with("item_") || name.starts_with("weapon_"))
+    EXPECT_TRUE(name == "weapon" || name == "ammo" || name.starts_with("item_") ||
+                name.starts_with("weapon_"))
         << name;
     names.insert(name);
     EXPECT_GT(ParseNumber(file.Next()).value_or(0), 0) << name;
@@ -74,7 +75,8 @@ TEST(BundledSpawnData, WeaponsComeInTheOrderThePlayerReceivesThem) {
     const std::string firstAmmunition = file.Next();
     withAmmunition += firstAmmunition != "-" ? 1 : 0;
     for (const std::string& ammunition : {firstAmmunition, file.Next(), file.Next()}) {
-      EXPECT_TRUE(ammunition == "-" || ammunition.starts_with("item_") || ammunition.starts_with("weapon_"))
+      EXPECT_TRUE(ammunition == "-" || ammunition.starts_with("item_") ||
+                  ammunition.starts_with("weapon_"))
           << ammunition;
     }
   }
@@ -106,7 +108,8 @@ TEST(BundledSpawnData, MonstersOfBothEnemyKindsAppearFromTheStart) {
       const FiveFields values = SSplit(file.Next());
       const std::string* fields[] = {&values.f1, &values.f2, &values.f3, &values.f4, &values.f5};
       for (int option = 0; option < options && option < 5; ++option) {
-        EXPECT_FALSE(fields[option]->empty()) << className << " " << keyLine.f1 << " lacks an option";
+        EXPECT_FALSE(fields[option]->empty())
+            << className << " " << keyLine.f1 << " lacks an option";
       }
     }
   }

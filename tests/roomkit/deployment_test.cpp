@@ -29,9 +29,9 @@ TEST(Deployment, TurnsATurnRoomFacingSouthAndWestIntoItsCanonicalOrientation) {
   const std::vector<std::string> lines = Lines(RoomFileText(result));
   ASSERT_GT(lines.size(), 22u);
   EXPECT_THAT(std::vector<std::string>(lines.begin(), lines.begin() + 19),
-              ElementsAre("Bend Test", " 0 ", "1",          //
-                          "0", "512", "0", " 1 ",          // direction 0: was the south connector
-                          "512", "0", "0", " 2 ",          // direction 1: was the west one
+              ElementsAre("Bend Test", " 0 ", "1",  //
+                          "0", "512", "0", " 1 ",   // direction 0: was the south connector
+                          "512", "0", "0", " 2 ",   // direction 1: was the west one
                           "", "", "", "", "", "", "", ""));
   EXPECT_EQ(lines[21], "solid");
   EXPECT_EQ(lines.back(), "/\\/EOF\\/\\");
@@ -68,8 +68,8 @@ TEST(Deployment, RenumbersIdentifiersFromOneInBodyOrder) {
   std::vector<int> ids;
   const std::regex idRow("\"id\" \"([0-9]+)\"");
   const std::string body = RoomFileText(result);
-  for (auto it = std::sregex_iterator(body.begin(), body.end(), idRow); it != std::sregex_iterator();
-       ++it) {
+  for (auto it = std::sregex_iterator(body.begin(), body.end(), idRow);
+       it != std::sregex_iterator(); ++it) {
     ids.push_back(std::stoi((*it)[1]));
   }
   ASSERT_FALSE(ids.empty());
@@ -81,8 +81,8 @@ TEST(Deployment, ReportsProgressStatusStatisticsAndCompletion) {
   const DeployResult result = kit.Deploy(kFixtures / "turn_south_west.vmf");
   ASSERT_EQ(result.outcome, DeployOutcome::Deployed);
 
-  EXPECT_THAT(kit.host.statuses, ElementsAre(kScanning, "Status: Modifying and deploying map...",
-                                             "Status: Done!"));
+  EXPECT_THAT(kit.host.statuses,
+              ElementsAre(kScanning, "Status: Modifying and deploying map...", "Status: Done!"));
   ASSERT_EQ(kit.host.messages.size(), 1u);
   EXPECT_EQ(kit.host.messages[0].title, "Complete!");
   EXPECT_EQ(kit.host.messages[0].text, "Done! Your room is now located and named at: " +
@@ -94,8 +94,9 @@ TEST(Deployment, ReportsProgressStatusStatisticsAndCompletion) {
   EXPECT_THAT(kit.host.progress, ::testing::IsSupersetOf({10.0, 40.0, 50.0, 75.0, 100.0}));
 
   const auto& shown = kit.display.shown;
-  EXPECT_EQ(shown.at(KitField::MapFileSize),
-            std::to_string(std::filesystem::file_size(kFixtures / "turn_south_west.vmf")) + " bytes");
+  EXPECT_EQ(
+      shown.at(KitField::MapFileSize),
+      std::to_string(std::filesystem::file_size(kFixtures / "turn_south_west.vmf")) + " bytes");
   EXPECT_EQ(shown.at(KitField::RoomFileSize), std::to_string(result.roomFileSize) + " bytes");
   EXPECT_EQ(result.roomFileSize, std::filesystem::file_size(result.roomFile));
   EXPECT_EQ(shown.at(KitField::RoomName), "Bend Test");
@@ -125,16 +126,17 @@ TEST(Deployment, AsksForCommentAndAuthorAndKeepsEachOnOneHeaderLine) {
 
 TEST(Deployment, MovesAnEarlierRoomFileOfTheSameNameToABackup) {
   KitFixture kit;
-  ASSERT_EQ(kit.DeployText(AlleyMap("Big Room: 2/3"), "first.vmf").outcome, DeployOutcome::Deployed);
+  ASSERT_EQ(kit.DeployText(AlleyMap("Big Room: 2/3"), "first.vmf").outcome,
+            DeployOutcome::Deployed);
   const std::string first = ReadFile(kit.RoomsFolder() / "BigRoom23.rgr");
-  const DeployResult second =
-      kit.DeployText(MapText(Info("4", "Big Room: 2/3") + Connector("0") + Light() + Weapon() +
-                             Light("light_spot")),
-                     "second.vmf");
+  const DeployResult second = kit.DeployText(MapText(Info("4", "Big Room: 2/3") + Connector("0") +
+                                                     Light() + Weapon() + Light("light_spot")),
+                                             "second.vmf");
 
   ASSERT_EQ(second.outcome, DeployOutcome::Deployed);
   ASSERT_TRUE(second.backup.has_value());
-  EXPECT_THAT(second.backup->filename().string(), ::testing::MatchesRegex("BigRoom23\\.rgr\\.BCKP[1-9][0-9]"));
+  EXPECT_THAT(second.backup->filename().string(),
+              ::testing::MatchesRegex("BigRoom23\\.rgr\\.BCKP[1-9][0-9]"));
   EXPECT_EQ(ReadFile(*second.backup), first);
   EXPECT_NE(ReadFile(second.roomFile), first);
   EXPECT_EQ(Lines(ReadFile(second.roomFile))[0], "Big Room: 2/3");
@@ -155,9 +157,8 @@ TEST(Deployment, MapsWithLineFeedsOnlyDeployExactlyLikeThoseWithCarriageReturns)
 
 TEST(Deployment, ADirectionFourConnectorCountsButLeavesNoTraceInTheHeader) {
   KitFixture kit;
-  const DeployResult result =
-      kit.DeployText(MapText(Info("4") + Connector("0") + Connector("4", "2", "64 64 0") + Light() +
-                             Weapon()));
+  const DeployResult result = kit.DeployText(
+      MapText(Info("4") + Connector("0") + Connector("4", "2", "64 64 0") + Light() + Weapon()));
 
   ASSERT_EQ(result.outcome, DeployOutcome::Deployed) << result.fault;
   EXPECT_EQ(kit.display.shown.at(KitField::Connections), "2");
@@ -173,13 +174,16 @@ TEST(Deployment, DeploysAMapOfMoreThanAHundredThousandItems) {
   for (int solid = 0; solid < kSolids; ++solid) {
     brushes += "solid\n{\n\"id\" \"" + std::to_string(solid + 2) + "\"\n";
     for (int side = 0; side < 6; ++side) {
-      brushes += "side\n{\n\"id\" \"1\"\n\"plane\" \"(0 0 0) (0 64 0) (64 64 0)\"\n"
-                 "\"material\" \"BRICK/BRICKWALL001A\"\n\"uaxis\" \"[1 0 0 0] 0.25\"\n}\n";
+      brushes +=
+          "side\n{\n\"id\" \"1\"\n\"plane\" \"(0 0 0) (0 64 0) (64 64 0)\"\n"
+          "\"material\" \"BRICK/BRICKWALL001A\"\n\"uaxis\" \"[1 0 0 0] 0.25\"\n}\n";
     }
     brushes += "}\n";
   }
-  const std::string entities = Info("4", "Huge") + Connector("3", "1", "-512 0 0") + Light() + Weapon();
-  const std::string text = "world\n{\n\"id\" \"1\"\n" + brushes + "}\n" + entities + "cameras\n{\n}\n";
+  const std::string entities =
+      Info("4", "Huge") + Connector("3", "1", "-512 0 0") + Light() + Weapon();
+  const std::string text =
+      "world\n{\n\"id\" \"1\"\n" + brushes + "}\n" + entities + "cameras\n{\n}\n";
 
   const DeployResult result = kit.DeployText(text);
 
@@ -232,22 +236,25 @@ INSTANTIATE_TEST_SUITE_P(
                      "Your map has no lights! Do you want to continiune anyway?"},
         QuestionCase{"NoName", Info("4", "") + Connector("0") + Light() + Weapon(), "No Name",
                      "Your map has no name! Do you want to continiune anyway?"},
-        QuestionCase{"NameOfRemovedCharactersOnly", Info("4", " //: ") + Connector("0") + Light() + Weapon(),
-                     "No Name", "Your map has no name! Do you want to continiune anyway?"},
-        QuestionCase{"NoWeapons", Info("4") + Connector("0") + Light("light_dynamic"),
-                     "No Weapons", "Your map has no weapons! Do you want to continiune anyway?"}),
+        QuestionCase{"NameOfRemovedCharactersOnly",
+                     Info("4", " //: ") + Connector("0") + Light() + Weapon(), "No Name",
+                     "Your map has no name! Do you want to continiune anyway?"},
+        QuestionCase{"NoWeapons", Info("4") + Connector("0") + Light("light_dynamic"), "No Weapons",
+                     "Your map has no weapons! Do you want to continiune anyway?"}),
     [](const auto& test) { return test.param.label; });
 
 TEST(Deployment, ASpotlightIsLightEnough) {
   KitFixture kit;
-  ASSERT_EQ(kit.DeployText(MapText(Info("4") + Connector("0") + Light("light_spot") + Weapon())).outcome,
-            DeployOutcome::Deployed);
+  ASSERT_EQ(
+      kit.DeployText(MapText(Info("4") + Connector("0") + Light("light_spot") + Weapon())).outcome,
+      DeployOutcome::Deployed);
   for (const auto& message : kit.host.messages) EXPECT_NE(message.title, "No Lights");
 }
 
 TEST(Deployment, ARoomWithoutANameGetsAGeneratedFileNameAndAnEmptyNameLine) {
   KitFixture kit;
-  const DeployResult result = kit.DeployText(MapText(Info("4", "") + Connector("0") + Light() + Weapon()));
+  const DeployResult result =
+      kit.DeployText(MapText(Info("4", "") + Connector("0") + Light() + Weapon()));
 
   ASSERT_EQ(result.outcome, DeployOutcome::Deployed);
   EXPECT_THAT(result.roomFile.filename().string(), ::testing::MatchesRegex("[a-z]+\\.rgr"));

@@ -73,20 +73,23 @@ inline std::string MapText(std::string_view entities) {
       "viewsettings\r\n{\r\n\t\"bSnapToGrid\" \"1\"\r\n}\r\n"
       "world\r\n{\r\n\t\"id\" \"1\"\r\n\t\"classname\" \"worldspawn\"\r\n"
       "\tsolid\r\n\t{\r\n\t\t\"id\" \"2\"\r\n";
-  const char* planes[] = {"(-64 64 0) (64 64 0) (64 -64 0)", "(-64 -64 -16) (64 -64 -16) (64 64 -16)",
-                          "(-64 64 0) (-64 -64 0) (-64 -64 -16)", "(64 64 -16) (64 -64 -16) (64 -64 0)",
-                          "(64 64 0) (-64 64 0) (-64 64 -16)", "(64 -64 -16) (-64 -64 -16) (-64 -64 0)"};
+  const char* planes[] = {
+      "(-64 64 0) (64 64 0) (64 -64 0)",      "(-64 -64 -16) (64 -64 -16) (64 64 -16)",
+      "(-64 64 0) (-64 -64 0) (-64 -64 -16)", "(64 64 -16) (64 -64 -16) (64 -64 0)",
+      "(64 64 0) (-64 64 0) (-64 64 -16)",    "(64 -64 -16) (-64 -64 -16) (-64 -64 0)"};
   int side = 3;
   for (const char* plane : planes) {
-    text += "\t\tside\r\n\t\t{\r\n\t\t\t\"id\" \"" + std::to_string(side++) +
-            "\"\r\n\t\t\t\"plane\" \"" + plane +
-            "\"\r\n\t\t\t\"material\" \"DEV/DEV_MEASUREGENERIC01B\"\r\n"
-            "\t\t\t\"uaxis\" \"[1 0 0 0] 0.25\"\r\n\t\t\t\"vaxis\" \"[0 -1 0 0] 0.25\"\r\n\t\t}\r\n";
+    text +=
+        "\t\tside\r\n\t\t{\r\n\t\t\t\"id\" \"" + std::to_string(side++) +
+        "\"\r\n\t\t\t\"plane\" \"" + plane +
+        "\"\r\n\t\t\t\"material\" \"DEV/DEV_MEASUREGENERIC01B\"\r\n"
+        "\t\t\t\"uaxis\" \"[1 0 0 0] 0.25\"\r\n\t\t\t\"vaxis\" \"[0 -1 0 0] 0.25\"\r\n\t\t}\r\n";
   }
   text += "\t}\r\n}\r\n";
   text += entities;
-  text += "cameras\r\n{\r\n\t\"activecamera\" \"-1\"\r\n}\r\n"
-          "cordon\r\n{\r\n\t\"mins\" \"(-1024 -1024 -1024)\"\r\n\t\"active\" \"0\"\r\n}\r\n";
+  text +=
+      "cameras\r\n{\r\n\t\"activecamera\" \"-1\"\r\n}\r\n"
+      "cordon\r\n{\r\n\t\"mins\" \"(-1024 -1024 -1024)\"\r\n\t\"active\" \"0\"\r\n}\r\n";
   return text;
 }
 
@@ -98,7 +101,9 @@ inline std::string AlleyMap(std::string_view name = "Test Room") {
 // The line (from 1) on which `needle` first stands in `text`.
 inline std::size_t LineOf(std::string_view text, std::string_view needle) {
   const std::size_t at = text.find(needle);
-  return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n')) + 1;
+  return static_cast<std::size_t>(
+             std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n')) +
+         1;
 }
 
 inline std::vector<std::string> Lines(const std::string& text) {

@@ -18,18 +18,17 @@ TEST_P(TurnCount, IsTheFirstNumberOfQuarterTurnsThatFitsTheType) {
   EXPECT_EQ(ValuesCanBeRotated(c.connectors, GetRoomId(c.type).pattern), c.turns);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RoomType, TurnCount,
-    ::testing::Values(TurnCase{"1", {false, false, true, true}, 2},
-                      TurnCase{"4", {false, false, false, true}, 1},
-                      TurnCase{"6", {false, true, false, false}, 3},
-                      TurnCase{"0", {true, true, false, false}, -1},
-                      TurnCase{"0", {false, true, false, true}, 1},
-                      TurnCase{"2", {true, true, true, false}, 3},
-                      TurnCase{"3", {true, true, true, true}, 0},
-                      TurnCase{"3", {true, true, true, false}, -1},
-                      TurnCase{"7", {false, false, false, false}, 0},
-                      TurnCase{"7", {true, false, false, false}, -1}));
+INSTANTIATE_TEST_SUITE_P(RoomType, TurnCount,
+                         ::testing::Values(TurnCase{"1", {false, false, true, true}, 2},
+                                           TurnCase{"4", {false, false, false, true}, 1},
+                                           TurnCase{"6", {false, true, false, false}, 3},
+                                           TurnCase{"0", {true, true, false, false}, -1},
+                                           TurnCase{"0", {false, true, false, true}, 1},
+                                           TurnCase{"2", {true, true, true, false}, 3},
+                                           TurnCase{"3", {true, true, true, true}, 0},
+                                           TurnCase{"3", {true, true, true, false}, -1},
+                                           TurnCase{"7", {false, false, false, false}, 0},
+                                           TurnCase{"7", {true, false, false, false}, -1}));
 
 TEST(RoomType, NamesAndCodes) {
   EXPECT_EQ(GetRoomId("0").name, "Two Way");

@@ -19,10 +19,14 @@ struct StatisticsControl {
 
 // Text2 to Text9, in the order of kAllKitFields.
 constexpr StatisticsControl kStatisticsControls[] = {
-    {"Text2", "VMF File Size:", "0 bytes"}, {"Text3", "RGR File Size:", "0 bytes"},
-    {"Text4", "Room Name:", "Unknown"},     {"Text5", "Solids:", "0"},
-    {"Text6", "Entitys:", "0"},             {"Text7", "Sides:", "0"},
-    {"Text8", "Connections:", "0"},         {"Text9", "Room Type:", "Unknown"},
+    {"Text2", "VMF File Size:", "0 bytes"},
+    {"Text3", "RGR File Size:", "0 bytes"},
+    {"Text4", "Room Name:", "Unknown"},
+    {"Text5", "Solids:", "0"},
+    {"Text6", "Entitys:", "0"},
+    {"Text7", "Sides:", "0"},
+    {"Text8", "Connections:", "0"},
+    {"Text9", "Room Type:", "Unknown"},
 };
 
 template <typename Widget>
@@ -38,10 +42,10 @@ KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
   setObjectName(QStringLiteral("Vendrelsdk"));
   setWindowTitle(QStringLiteral("Quilla RDK for Vendrel 0.9.3"));
 
-  auto* intro = Named(new QLabel(QStringLiteral(
-                          "This tool checks your room for errors and deploys it as a room "
-                          "for the Vendrel generator.")),
-                      "Label1");
+  auto* intro = Named(
+      new QLabel(QStringLiteral("This tool checks your room for errors and deploys it as a room "
+                                "for the Vendrel generator.")),
+      "Label1");
   intro->setWordWrap(true);
   auto* hint = Named(new QLabel(QStringLiteral("Start by Selecting your room:")), "Label2");
   auto* prompt = Named(new QLabel(QStringLiteral("Valve Map File (.vmf) path:")), "Label3");

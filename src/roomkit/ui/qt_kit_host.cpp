@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-
 #include <algorithm>
 
 namespace vendrel::roomkit {

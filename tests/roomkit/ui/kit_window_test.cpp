@@ -1,14 +1,13 @@
 #include "kit_window.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <functional>
 #include <string>
@@ -51,7 +50,7 @@ class DialogAnswerer {
   std::deque<QMessageBox::StandardButton> boxAnswers;  // unscripted boxes get Yes or OK
   std::deque<QString> textAnswers;                     // unscripted questions keep the default
   std::function<void(QFileDialog&)> fileDialog;
-  std::vector<std::pair<QString, QString>> boxes;      // title, text
+  std::vector<std::pair<QString, QString>> boxes;  // title, text
   std::vector<QString> questions;
   std::vector<bool> goEnabledDuringDialogs;
 
@@ -160,8 +159,9 @@ TEST_F(KitWindowTest, GoDeploysTheMapIntoTheRoomsFolderAndShowsItsStatistics) {
                                                 roomFile.string() + " Thank you!"))));
   EXPECT_THAT(answerer.goEnabledDuringDialogs, ::testing::Each(false));
   EXPECT_THAT(ReadFile(roomFile), ::testing::HasSubstr("\r\n Turned twice \r\n Tester \r\n"));
-  EXPECT_EQ(Text("Text2"),
-            QString::number(std::filesystem::file_size(kFixtures / "turn_south_west.vmf")) + " bytes");
+  EXPECT_EQ(
+      Text("Text2"),
+      QString::number(std::filesystem::file_size(kFixtures / "turn_south_west.vmf")) + " bytes");
   EXPECT_EQ(Text("Text3"), QString::number(std::filesystem::file_size(roomFile)) + " bytes");
   EXPECT_EQ(Text("Text4"), "Bend Test");
   EXPECT_EQ(Text("Text5"), "3");
@@ -183,8 +183,10 @@ TEST_F(KitWindowTest, AFaultShowsItsTwoBoxesAndGoIsEnabledAgain) {
 
   ASSERT_EQ(answerer.boxes.size(), 2u);
   EXPECT_EQ(answerer.boxes[0].first, "Warning!");
-  EXPECT_TRUE(answerer.boxes[0].second.startsWith("There's a problem with this room: Your quilla_info"));
-  EXPECT_EQ(answerer.boxes[1], std::make_pair(QString("RDK"), QString("Please, fix this error and try again!")));
+  EXPECT_TRUE(
+      answerer.boxes[0].second.startsWith("There's a problem with this room: Your quilla_info"));
+  EXPECT_EQ(answerer.boxes[1],
+            std::make_pair(QString("RDK"), QString("Please, fix this error and try again!")));
   EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Error occoured!");
   EXPECT_EQ(Text("Text9"), "Two Way");
   EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
@@ -199,8 +201,9 @@ TEST_F(KitWindowTest, ANoEndsTheDeploymentAndGoIsEnabledAgain) {
   answerer.boxAnswers = {QMessageBox::No};
   Go(temp / "dark.vmf");
 
-  EXPECT_THAT(answerer.boxes,
-              ElementsAre(Pair("No Lights", "Your map has no lights! Do you want to continiune anyway?")));
+  EXPECT_THAT(
+      answerer.boxes,
+      ElementsAre(Pair("No Lights", "Your map has no lights! Do you want to continiune anyway?")));
   EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Scanning... please wait!");
   EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
   EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
