@@ -1,5 +1,6 @@
 #include "room_rotation.h"
 
+#include "bracketed_value.h"
 #include "number_text.h"
 #include "room_value_error.h"
 #include "text_case.h"
@@ -15,18 +16,6 @@ std::string TurnPoint(std::string_view xyz) {
 std::string TurnPlane(std::string_view plane) {
   const ThreeParts p = CSplit(plane);
   return "(" + TurnPoint(p.first) + ") (" + TurnPoint(p.second) + ") (" + TurnPoint(p.third) + ")";
-}
-
-std::string Unbracketed(std::string_view value) {
-  std::string text(value);
-  ClearOutChar('[', text);
-  ClearOutChar(']', text);
-  return text;
-}
-
-// A func_movelinear keeps a plain fraction under the same key; only the vector form turns.
-bool IsBracketedVector(std::string_view value) {
-  return value.size() >= 2 && value.front() == '[' && value.back() == ']';
 }
 
 std::string TurnTextureAxis(std::string_view axis) {
@@ -76,6 +65,7 @@ void TurnValue(TurnKey key, std::string& value, std::string& className) {
       value = TurnPoint(value);
       break;
     case TurnKey::StartPosition:
+      // A func_movelinear keeps a plain fraction under the same key; only the vector turns.
       if (IsBracketedVector(value)) value = "[" + TurnPoint(Unbracketed(value)) + "]";
       break;
     case TurnKey::TextureAxis:

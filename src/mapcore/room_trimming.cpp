@@ -8,8 +8,8 @@ namespace vendrel {
 namespace {
 
 constexpr std::array<std::string_view, 8> kPlaceholderClasses = {
-    "quilla_connector", "quilla_info",  "quilla_weapon", "quilla_npc",
-    "quilla_spawn_contoller", "quilla_spawn", "quilla_item", "func_quilla_spawngroup"};
+    "quilla_connector",       "quilla_info",  "quilla_weapon", "quilla_npc",
+    "quilla_spawn_contoller", "quilla_spawn", "quilla_item",   "func_quilla_spawngroup"};
 constexpr std::array<std::string_view, 2> kLightClasses = {"light", "light_dynamic"};
 
 bool IsRemoved(std::string_view className, bool skipLights) {

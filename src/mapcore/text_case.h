@@ -6,7 +6,9 @@
 namespace vendrel {
 
 // Map keys and names are plain ASCII; the user's locale must not change how they compare.
-constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 inline std::string ToLowerAscii(std::string_view text) {
   std::string lower(text);

@@ -6,8 +6,8 @@ namespace vendrel {
 namespace {
 
 TEST(FixIDs, NumbersEveryIdInItemOrderAndAdvancesTheCounter) {
-  Items items = {"solid", "{", "id", "17", "side", "{", "id", "3", "}", "}",
-                 "entity", "{", "id", "Insert ID Here", "ID", "keep", "}"};
+  Items items = {"solid", "{",      "id", "17", "side",           "{",  "id",   "3", "}",
+                 "}",     "entity", "{",  "id", "Insert ID Here", "ID", "keep", "}"};
   long long nextId = 2;
   FixIDs(items, nextId);
   EXPECT_EQ(items[3], "2");

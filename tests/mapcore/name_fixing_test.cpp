@@ -14,7 +14,9 @@ struct KeyCase {
 
 class NameKeys : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(NameKeys, AreKnownByPrefixOrList) { EXPECT_EQ(IsNameKey(GetParam().key), GetParam().nameKey); }
+TEST_P(NameKeys, AreKnownByPrefixOrList) {
+  EXPECT_EQ(IsNameKey(GetParam().key), GetParam().nameKey);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, NameKeys,
@@ -23,12 +25,13 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"nodefoo", true}, KeyCase{"Node", false}, KeyCase{"Nodefoo", false},
                       KeyCase{"nod", false}, KeyCase{"m_iszEntity", true},
                       KeyCase{"M_ISZENTITY", true}, KeyCase{"dropbombattargetalways", true},
-                      KeyCase{"targetnames", false}, KeyCase{"origin", false},
-                      KeyCase{"", false}));
+                      KeyCase{"targetnames", false}, KeyCase{"origin", false}, KeyCase{"", false}));
 
 class NameFixerTest : public ::testing::Test {
  protected:
-  void Fix(Items& items) { NameFixer(items, names, counter, [this] { ++yields; }); }
+  void Fix(Items& items) {
+    NameFixer(items, names, counter, [this] { ++yields; });
+  }
 
   NameList names;
   long long counter = 0;
@@ -55,7 +58,8 @@ TEST_F(NameFixerTest, TheNextRoomGivesTheSameNameANewOne) {
 
 TEST_F(NameFixerTest, ConnectionTargetsAreRenamedAndTheRestKept) {
   Items room = {"targetname", "door1", "connections", "{",    "OnTrigger", "door1,Open,,0,-1",
-                "OnTrigger",  "lamp",  "OnUser1",     ",,,,", "}",         "target", "lamp"};
+                "OnTrigger",  "lamp",  "OnUser1",     ",,,,", "}",         "target",
+                "lamp"};
   Fix(room);
   EXPECT_EQ(room[5], "a,Open,,0,-1");
   EXPECT_EQ(room[7], "b");
@@ -68,8 +72,8 @@ TEST_F(NameFixerTest, ConnectionTargetsAreRenamedAndTheRestKept) {
 TEST_F(NameFixerTest, ConnectionsKeyInAnyCaseAndNestedOpenBraces) {
   Items room = {"CONNECTIONS", "{", "{", "OnOpen", "x,Kill,,0,-1", "}", "targetname", "x"};
   Fix(room);
-  EXPECT_EQ(room, (Items{"CONNECTIONS", "{", "{", "OnOpen", "a,Kill,,0,-1", "}", "targetname",
-                         "a"}));
+  EXPECT_EQ(room,
+            (Items{"CONNECTIONS", "{", "{", "OnOpen", "a,Kill,,0,-1", "}", "targetname", "a"}));
 }
 
 TEST_F(NameFixerTest, EmptyNamesShareOneNewName) {
@@ -79,8 +83,9 @@ TEST_F(NameFixerTest, EmptyNamesShareOneNewName) {
 }
 
 TEST_F(NameFixerTest, TheGamesOwnTargetsAreLeftAlone) {
-  Items room = {"target",      "!player", "targetname", "relay", "connections", "{",
-                "OnTrigger",   "!activator,Kill,,0,-1", "OnTrigger", "!SELF", "}"};
+  Items room = {"target",      "!player", "targetname", "relay",
+                "connections", "{",       "OnTrigger",  "!activator,Kill,,0,-1",
+                "OnTrigger",   "!SELF",   "}"};
   Fix(room);
   EXPECT_EQ(room[1], "!player");
   EXPECT_EQ(room[3], "a");

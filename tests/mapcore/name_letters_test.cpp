@@ -17,13 +17,14 @@ class NtNTable : public ::testing::TestWithParam<LetterCase> {};
 
 TEST_P(NtNTable, WritesTheCounterInLetters) { EXPECT_EQ(NtN(GetParam().number), GetParam().name); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counter, NtNTable,
-    ::testing::Values(LetterCase{1, "a"}, LetterCase{2, "b"}, LetterCase{26, "z"},
-                      LetterCase{27, "aa"}, LetterCase{28, "ab"}, LetterCase{51, "ay"},
-                      LetterCase{52, "az"}, LetterCase{53, "ba"}, LetterCase{702, "zz"},
-                      LetterCase{703, "aaa"}, LetterCase{32768, "avlh"}, LetterCase{0, ""},
-                      LetterCase{-3, ""}));
+INSTANTIATE_TEST_SUITE_P(Counter, NtNTable,
+                         ::testing::Values(LetterCase{1, "a"}, LetterCase{2, "b"},
+                                           LetterCase{26, "z"}, LetterCase{27, "aa"},
+                                           LetterCase{28, "ab"}, LetterCase{51, "ay"},
+                                           LetterCase{52, "az"}, LetterCase{53, "ba"},
+                                           LetterCase{702, "zz"}, LetterCase{703, "aaa"},
+                                           LetterCase{32768, "avlh"}, LetterCase{0, ""},
+                                           LetterCase{-3, ""}));
 
 TEST(NtN, EveryCounterValueGetsANameOfItsOwn) {
   std::unordered_set<std::string> names;

@@ -51,16 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(Rotate90, FourTurnsGiveTheGeometryBack) {
-  Items room = {"origin", "64 -32 8", "plane", "(0 0 0) (0 64 0) (64 64 0)", "uaxis",
-                "[1 0 0 16] 0.25", "angles", "0 45.5 0"};
+  Items room = {"origin", "64 -32 8",        "plane",  "(0 0 0) (0 64 0) (64 64 0)",
+                "uaxis",  "[1 0 0 16] 0.25", "angles", "0 45.5 0"};
   const Items start = room;
   Rotator(room, 4);
   EXPECT_EQ(room, start);
 }
 
 TEST(Rotate90, BrushEntitiesKeepTheirAnglesOnlyAfterTheirClassName) {
-  Items room = {"entity", "{", "angles", "0 0 0", "classname", "FUNC_door", "angles", "0 0 0", "}",
-                "entity", "{", "classname", "prop_static", "angles", "0 0 0", "}"};
+  Items room = {"entity",      "{",      "angles", "0 0 0",  "classname", "FUNC_door",
+                "angles",      "0 0 0",  "}",      "entity", "{",         "classname",
+                "prop_static", "angles", "0 0 0",  "}"};
   Rotator(room, 2);
   EXPECT_EQ(room[3], "0 180 0");  // met before the first class name of each turn
   EXPECT_EQ(room[7], "0 0 0");

@@ -86,8 +86,8 @@ TEST(ClearRands, AnUnclosedEntityIsLeftAsItIs) {
 }
 
 TEST(RemoveNoNWorld, KeepsFromTheFirstSolidOn) {
-  Items items = {"versioninfo", "{", "mapversion", "1", "}", "world", "{", "id", "1",
-                 "solid",       "{", "id",         "2", "}", "}",     "entity", "{", "}"};
+  Items items = {"versioninfo", "{", "mapversion", "1", "}", "world", "{",      "id", "1",
+                 "solid",       "{", "id",         "2", "}", "}",     "entity", "{",  "}"};
   RemoveNoNWorld(items);
   EXPECT_EQ(items, (Items{"solid", "{", "id", "2", "}", "}", "entity", "{", "}"}));
 }
