@@ -692,7 +692,7 @@ def pillar_plaza():
     r.item(256, 256, "2")
     for (x, y, yaw) in ((0, 288, 270), (288, 0, 180), (0, -288, 90), (-288, 0, 0)):
         r.npc(x, y, yaw)
-    r.add(Entity("ambient_generic", (0, 0, 256),
+    r.add(Entity("ambient_generic", (0, 160, 256),
                  keys=[("targetname", "plaza_bell"), ("message", "ambient/alarms/klaxon1.wav"),
                        ("health", "10"), ("radius", "1500"), ("spawnflags", "48")]))
     button(r, "plaza_switch", 96, -16, 48, 112, 16, 80,

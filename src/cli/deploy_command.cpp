@@ -54,9 +54,9 @@ int RunDeploy(const DeployOptions& options) {
   if (options.author) host.SetAnswer("Your Name", *options.author);
   SystemClock clock;
   RandomSource random(clock);
-  const std::filesystem::path roomsFolder =
-      options.roomsFolder.empty() ? ProgramFolder() / "rooms"
-                                  : std::filesystem::path(options.roomsFolder);
+  const std::filesystem::path roomsFolder = options.roomsFolder.empty()
+                                                ? ProgramFolder() / "rooms"
+                                                : std::filesystem::path(options.roomsFolder);
   std::size_t deployed = 0;
   for (const std::string& map : options.maps) {
     StatisticsLine statistics;
@@ -68,8 +68,7 @@ int RunDeploy(const DeployOptions& options) {
         std::cout << map << ": deployed to " << result.roomFile.string() << " ("
                   << statistics.Text() << ", turned " << result.turns << " times)\n";
         if (result.backup) {
-          std::cout << "  the room file before it was kept as " << result.backup->string()
-                    << "\n";
+          std::cout << "  the room file before it was kept as " << result.backup->string() << "\n";
         }
         break;
       case roomkit::DeployOutcome::Faulted:

@@ -12,7 +12,7 @@ int AlternativeIndex(std::string_view key, std::string_view prefix) {
 
 }  // namespace
 
-std::string* EntityRecord::FieldFor(std::string_view key) {
+RecordValue* EntityRecord::FieldFor(std::string_view key) {
   if (key == "classname") return &classname;
   if (key == "angles") return &angles;
   if (key == "origin") return &origin;
@@ -26,10 +26,10 @@ std::string* EntityRecord::FieldFor(std::string_view key) {
 }
 
 void EntityRecord::ClearSpawnGroupFields() {
-  for (std::string& field : shares) field.clear();
-  nospawnshares.clear();
-  targetname.clear();
-  for (std::string& field : controll) field.clear();
+  shares = {};
+  nospawnshares = {};
+  targetname = {};
+  controll = {};
 }
 
 }  // namespace vendrel

@@ -22,7 +22,8 @@ namespace {
   MapError(engine, error.what(), true, error.what());
 }
 
-// The file line of a room text item; items the run added after reading have none.
+// Names the line of the offending item; an item added after reading has none, and then
+// only the file is named.
 [[noreturn]] void RoomValueFault(const Engine& engine, const std::filesystem::path& roomFile,
                                  const std::vector<std::size_t>& itemLines,
                                  const RoomValueError& error) {
@@ -127,7 +128,11 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
 
   Items worldInserts;
   stopwatch.StartTimer();
-  if (assembly.spawnStep) assembly.spawnStep(room, worldInserts, depth, spawnKind);
+  try {
+    if (assembly.spawnStep) assembly.spawnStep(room, worldInserts, depth, spawnKind);
+  } catch (const RoomValueError& error) {
+    RoomValueFault(engine, roomFilePath, itemLines, error);
+  }
   timings.spawn = stopwatch.EndTimer();
 
   stopwatch.StartTimer();

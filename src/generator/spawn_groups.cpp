@@ -4,6 +4,7 @@
 #include <string>
 
 #include "number_text.h"
+#include "room_value_error.h"
 
 namespace vendrel {
 namespace {
@@ -56,6 +57,12 @@ EntityContent ReadEntityContent(const Items& items, std::size_t open, std::size_
   return content;
 }
 
+double ShareWeight(const RecordValue& share, const std::string& key) {
+  const auto weight = ParseNumber(share.text);
+  if (!weight) throw RoomValueError(share.item, key, share.text, "is not a number");
+  return *weight;
+}
+
 void AppendCopy(Items& to, const Items& from, std::size_t first, std::size_t last) {
   to.insert(to.end(), from.begin() + static_cast<std::ptrdiff_t>(first),
             from.begin() + static_cast<std::ptrdiff_t>(last) + 1);
@@ -96,13 +103,16 @@ void DrawSpawnGroup(RandomSource& random, ShareList& shareList, EntityRecord& re
   shareList.Clear();
   int alternatives = 0;
   for (std::size_t k = 0; k < kSpawnAlternatives; ++k) {
-    if (record.controll[k].empty()) continue;
+    if (record.controll[k].text.empty()) continue;
     ++alternatives;
-    if (!record.shares[k].empty()) shareList.Add(record.controll[k], NumberOrThrow(record.shares[k]));
+    if (!record.shares[k].text.empty()) {
+      shareList.Add(record.controll[k].text,
+                    ShareWeight(record.shares[k], "shares" + std::to_string(k + 1)));
+    }
   }
   if (alternatives > 0) {
-    if (!record.nospawnshares.empty()) {
-      shareList.AddNoSpawnShare(NumberOrThrow(record.nospawnshares));
+    if (!record.nospawnshares.text.empty()) {
+      shareList.AddNoSpawnShare(ShareWeight(record.nospawnshares, "nospawnshares"));
     }
     const std::string name = shareList.Get(random);
     if (!name.empty()) Print_Entity_To_World(room, worldInserts, name);

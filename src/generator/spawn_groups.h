@@ -13,7 +13,7 @@ inline constexpr std::string_view kSpawnGroupClass = "func_quilla_spawngroup";
 
 // A spawn controller's draw: one of its named alternatives by their shares, or nothing
 // by its no-spawn share; places the one drawn and empties the controller's fields.
-// Throws NumberTextError for a share that is not a number.
+// Throws RoomValueError, pointing at the value, for a share that is not a number.
 void DrawSpawnGroup(RandomSource& random, ShareList& shareList, EntityRecord& record,
                     Items& room, Items& worldInserts);
 

@@ -61,8 +61,9 @@ class Expansion {
           HandleEntity();
         }
       } else if (entityDepth >= 0) {
-        if (std::string* field = record_.FieldFor(room_[i])) {
-          *field = i + 1 < itemCount ? room_[i + 1] : std::string();
+        if (RecordValue* field = record_.FieldFor(room_[i])) {
+          field->text = i + 1 < itemCount ? room_[i + 1] : std::string();
+          field->item = i + 1;
           ++i;
         }
       }
@@ -71,11 +72,11 @@ class Expansion {
 
  private:
   void HandleEntity() {
-    const std::string& className = record_.classname;
+    const std::string& className = record_.classname.text;
     if (className == "quilla_spawn_contoller") {
       DrawSpawnGroup(engine_.random, context_.shareList, record_, room_, worldInserts_);
     } else if (className == "info_player_start") {
-      AppendLightAndSun(room_, context_.sun, context_.options.skipLights, record_.origin);
+      AppendLightAndSun(room_, context_.sun, context_.options.skipLights, record_.origin.text);
     } else if (className == "quilla_weapon" || className == "quilla_item") {
       ApplySpawnWhat();
     } else if (className == "quilla_npc") {
@@ -84,8 +85,8 @@ class Expansion {
   }
 
   void ApplySpawnWhat() {
-    if (record_.spawnwhat.empty()) record_.spawnwhat = "0";
-    const std::string& what = record_.spawnwhat;
+    if (record_.spawnwhat.text.empty()) record_.spawnwhat.text.push_back('0');
+    const std::string& what = record_.spawnwhat.text;
     std::string placed;
     if (what == "0" || what == "4") {
       const std::string drawn = DrawItem(engine_, data_.items, context_.shareList, what == "4");
@@ -123,7 +124,7 @@ class Expansion {
   }
 
   void Append(std::string_view className, const KeyValues& extraKeys) {
-    KeyValues pairs{{"angles", record_.angles}, {"origin", record_.origin}};
+    KeyValues pairs{{"angles", record_.angles.text}, {"origin", record_.origin.text}};
     pairs.insert(pairs.end(), extraKeys.begin(), extraKeys.end());
     AppendEntity(room_, className, pairs);
   }

@@ -28,7 +28,8 @@ struct SpawnContext {
 // controller's drawn entity, all at the end of the room (a spawn group's brushes go to
 // worldInserts). The placeholders stay; removing them is the room preparation's job.
 // Reads the three data files afresh; bad data ends the run through MapError naming the
-// file and line. A spawn share that is not a number throws NumberTextError.
+// file and line. A spawn share that is not a number throws RoomValueError, which points
+// at the value in the room text.
 void SpawnRands(SpawnContext& context, Items& room, Items& worldInserts, double depth,
                 std::string_view spawnKind);
 

@@ -55,7 +55,9 @@ std::string BigTimerText(int clockBar) {
 }
 
 int LatitudeFromPictureY(double y) {
-  return static_cast<int>(std::nearbyint((1 - y / kPictureHeight) * 140 - 50));
+  const double latitude = std::nearbyint((1 - y / kPictureHeight) * 140 - 50);
+  // Latitudes are 16-bit: a press far off the map must not overflow the conversion.
+  return static_cast<int>(std::clamp(latitude, -32768.0, 32767.0));
 }
 
 void RandomizeTime(RandomSource& random, RunOptions& options) {

@@ -7,13 +7,14 @@
 
 namespace vendrel {
 
-// What the time of day settings yield, for the sky choice and the level's light.
+// What the time of day settings yield, for the sky choice and the level's light;
+// CalcSunAngle fills it.
 struct SunValues {
-  float dayHour = 12;
-  float sunElevation = 0;  // degrees above the horizon, -90 to 90
-  float sunAzimuth = 0;    // degrees, 0 to below 360
-  float moonLight = 0.5f;  // 0, 0.25, 0.5, 0.75 or 1
-  int moonImage = 4;       // the moon phase picture, 1 to 5
+  float dayHour = 0;
+  float sunElevation = 0;    // degrees above the horizon, -90 to 90
+  float sunAzimuth = 0;      // degrees, 0 to below 360
+  float moonLight = 0;       // 0, 0.25, 0.5, 0.75 or 1
+  int moonImage = 0;         // the moon phase picture, 1 to 5
   std::string sunAngleText;  // the elevation to one decimal and a degree sign
 };
 

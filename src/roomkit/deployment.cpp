@@ -35,8 +35,7 @@ void ShowMapFileSize(const Kit& kit, const std::filesystem::path& mapFile) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(mapFile, error);
   if (error) {
-    throw RoomFault("Your map file couldn't be read: " + mapFile.string() + ": " +
-                    error.message());
+    throw RoomFault("Your map file couldn't be read: " + mapFile.string() + ": " + error.message());
   }
   kit.display.Show(KitField::MapFileSize, Bytes(size));
 }
@@ -55,8 +54,8 @@ int CheckRoom(const Kit& kit, const RoomScan& scan) {
   }
   const RoomIdentity identity = GetRoomId(scan.header.type);
   if (!identity.name.empty()) kit.display.Show(KitField::RoomType, identity.name);
-  const DirectionFlags used = {scan.directionUsed[0], scan.directionUsed[1],
-                               scan.directionUsed[2], scan.directionUsed[3]};
+  const DirectionFlags used = {scan.directionUsed[0], scan.directionUsed[1], scan.directionUsed[2],
+                               scan.directionUsed[3]};
   const int turns = ValuesCanBeRotated(used, identity.pattern);
   if (turns == -1) {
     throw RoomFault(
@@ -174,10 +173,10 @@ void Deploy(const Kit& kit, const std::filesystem::path& mapFile, DeployResult& 
   result.roomFileSize = written.size;
 
   kit.host.SetProgress(100);
-  kit.host.Message("Complete!",
-                   "Done! Your room is now located and named at: " + written.file.string() +
-                       " Thank you!",
-                   MessageIcon::Information, MessageButtons::Ok);
+  kit.host.Message(
+      "Complete!",
+      "Done! Your room is now located and named at: " + written.file.string() + " Thank you!",
+      MessageIcon::Information, MessageButtons::Ok);
   kit.host.SetProgress(0);
   kit.host.SetStatus("Status: Done!");
   kit.host.Yield();

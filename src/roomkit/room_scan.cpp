@@ -32,8 +32,8 @@ void CloseConnector(const LastValues& last, RoomScan& scan) {
   ++scan.connectors;
   if (last.direction >= static_cast<int>(scan.directionUsed.size())) {
     throw RoomFault("At line " + std::to_string(last.directionLine) +
-                    ": a quilla_connector points in direction " +
-                    std::to_string(last.direction) + "! Use 0, 1, 2 or 3 (or 4 for none).");
+                    ": a quilla_connector points in direction " + std::to_string(last.direction) +
+                    "! Use 0, 1, 2 or 3 (or 4 for none).");
   }
   const auto direction = static_cast<std::size_t>(last.direction);
   if (scan.directionUsed[direction]) {

@@ -46,20 +46,6 @@ TEST(RunOptions, ValidationNamesWhatIsWrong) {
   EXPECT_NE(problems.find("\"12a\" is not a whole number"), std::string::npos);
 }
 
-TEST(MrProg, LinesAndColours) {
-  EXPECT_TRUE(MrProgColours(0).empty());
-  EXPECT_EQ(MrProgColours(50).size(), 336u);
-  const auto full = MrProgColours(100);
-  ASSERT_EQ(full.size(), 673u);
-  EXPECT_EQ(full.front().red, 0);
-  EXPECT_EQ(full.front().green, 128);
-  EXPECT_EQ(full.front().blue, 128);
-  EXPECT_EQ(full.back().red, 128);
-  EXPECT_EQ(full.back().blue, 0);
-  EXPECT_EQ(full[335].red, 64) << "128 * 336 / 673 = 63.9";
-  EXPECT_EQ(MrProgColours(250).size(), 673u);
-}
-
 TEST(TimeOfDaySettings, DeclaredStartValuesAreTheOptionsStartValues) {
   const RunOptions options;
   for (const GaugeSetting& gauge : TimeGauges()) {
@@ -87,6 +73,20 @@ TEST(TimeOfDaySettings, OutOfRangeValuesAreRefused) {
   options.season = 0;
   options.latitude = 90;
   EXPECT_EQ(ValidateRunOptions(options), "");
+}
+
+TEST(MrProg, LinesAndColours) {
+  EXPECT_TRUE(MrProgColours(0).empty());
+  EXPECT_EQ(MrProgColours(50).size(), 336u);
+  const auto full = MrProgColours(100);
+  ASSERT_EQ(full.size(), 673u);
+  EXPECT_EQ(full.front().red, 0);
+  EXPECT_EQ(full.front().green, 128);
+  EXPECT_EQ(full.front().blue, 128);
+  EXPECT_EQ(full.back().red, 128);
+  EXPECT_EQ(full.back().blue, 0);
+  EXPECT_EQ(full[335].red, 64) << "128 * 336 / 673 = 63.9";
+  EXPECT_EQ(MrProgColours(250).size(), 673u);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "level_writer.h"
-#include "number_text.h"
 #include "param_name.h"
 #include "room_printer.h"
+#include "room_value_error.h"
 #include "spawn_fixture.h"
 
 namespace vendrel {
@@ -115,9 +115,16 @@ TEST_F(SpawnGroupsTest, UnclosedEntityIsNotCopied) {
   EXPECT_EQ(worldInserts, Items{});
 }
 
-TEST_F(SpawnGroupsTest, ShareThatIsNotANumberIsReported) {
+TEST_F(SpawnGroupsTest, ShareThatIsNotANumberIsLocated) {
   const Items room = RoomWith({Controller({{"controll1", "groupA"}, {"shares1", "often"}})});
-  EXPECT_THROW(Expand(room), NumberTextError);
+  try {
+    Expand(room);
+    FAIL() << "no error";
+  } catch (const RoomValueError& error) {
+    ASSERT_LT(error.Item(), room.size());
+    EXPECT_EQ(room[error.Item()], "often");
+    EXPECT_STREQ(error.what(), "the value \"often\" of \"shares1\" is not a number");
+  }
 }
 
 // Any other drawn entity is copied whole to the end of the room, where the room's renaming

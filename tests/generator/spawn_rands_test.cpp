@@ -261,6 +261,13 @@ TEST_F(MonsterRules, SilentHallsPlacesNoMonsters) {
   EXPECT_EQ(PlaceMonster(1, ""), Items{});
 }
 
+TEST_F(SpawnRandsTest, BrokenRoomTextIsWalkedSafely) {
+  const Items room{"}", "}", "entity", "{", "classname", "quilla_weapon", "spawnwhat", "1",
+                   "entity", "}", "{", "origin"};
+  EXPECT_EQ(Expand(room), Items{}) << "no entity closes, so none is handled";
+  EXPECT_EQ(expanded, room);
+}
+
 TEST_F(SpawnRandsTest, EveryPlayerStartGetsLightAndSun) {
   context.sun.sunElevation = -5;
   context.sun.moonLight = 1;
