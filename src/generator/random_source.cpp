@@ -12,7 +12,17 @@ std::uint64_t Mix(std::uint64_t z) {
   return z ^ (z >> 31);
 }
 
+// The high and low halves of the full product, folded: one multiplication that spreads
+// every bit of both factors.
+std::uint64_t Fold(std::uint64_t a, std::uint64_t b) {
+  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+  return static_cast<std::uint64_t>(product >> 64) ^ static_cast<std::uint64_t>(product);
+}
+
 constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
+constexpr std::uint64_t kStep = 0xA0761D6478BD642FULL;
+constexpr std::uint64_t kOutput = 0xE7037ED1A0B428DBULL;
+constexpr std::uint64_t kReseed = 0x8EBC6AF09C88C6E3ULL;
 
 }  // namespace
 
@@ -29,14 +39,16 @@ void RandomSource::StartRun() {
 }
 
 std::uint64_t RandomSource::NextBits() {
-  state_ += kGolden;
-  return Mix(state_);
+  state_ += kStep;
+  return Fold(state_, state_ ^ kOutput);
 }
 
-double RandomSource::Draw() { return static_cast<double>(NextBits() >> 11) * 0x1.0p-53; }
+double RandomSource::NextUniform() { return static_cast<double>(NextBits() >> 11) * 0x1.0p-53; }
+
+double RandomSource::Draw() { return NextUniform(); }
 
 void RandomSource::Reseed(double x) {
-  state_ = Mix(state_ ^ Mix(std::bit_cast<std::uint64_t>(x + 0.0) + kGolden));
+  state_ = Fold(state_ ^ std::bit_cast<std::uint64_t>(x + 0.0) ^ kStep, kReseed);
 }
 
 void RandomSource::ReseedFromClock(double clockValue) {
@@ -53,18 +65,18 @@ void RandomSource::Randa() {
     case SeedMode::Clock: {
       const LocalTime now = clock_.Now();
       {
-        const double r1 = Draw();
-        const double r2 = Draw();
+        const double r1 = NextUniform();
+        const double r2 = NextUniform();
         Reseed(clock_.SecondsSinceMidnight() + now.minute * r1 + r2);
       }
       {
-        const double r3 = Draw();
-        const double r4 = Draw();
+        const double r3 = NextUniform();
+        const double r4 = NextUniform();
         Reseed(-2313.06345 + now.hour + r4 * r3);
       }
       {
-        const double r5 = Draw();
-        const double r6 = Draw();
+        const double r5 = NextUniform();
+        const double r6 = NextUniform();
         Reseed(clock_.SecondsSinceMidnight() * now.second - r5 * 14.2562 + r6);
       }
       return;

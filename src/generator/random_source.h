@@ -45,6 +45,8 @@ class RandomSource {
 
  private:
   std::uint64_t NextBits();
+  // Draw without the virtual call, for the reseeds' own draws.
+  double NextUniform();
 
   const Clock& clock_;
   std::uint64_t state_;
