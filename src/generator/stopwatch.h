@@ -9,12 +9,14 @@ namespace vendrel {
 class Stopwatch {
  public:
   explicit Stopwatch(const Clock& clock) : clock_(clock) {}
-  void StartTimer() { timerStart_ = static_cast<float>(clock_.SecondsSinceMidnight()); }
-  float EndTimer() const { return static_cast<float>(clock_.SecondsSinceMidnight()) - timerStart_; }
+  void StartTimer() { timerStart_ = clock_.SecondsSinceMidnight(); }
+  // Subtracted before narrowing: late in the day a single-precision time of day is only
+  // good to about 8 ms, too coarse for the steps it measures.
+  float EndTimer() const { return static_cast<float>(clock_.SecondsSinceMidnight() - timerStart_); }
 
  private:
   const Clock& clock_;
-  float timerStart_ = 0;
+  double timerStart_ = 0;
 };
 
 }  // namespace vendrel

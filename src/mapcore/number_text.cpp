@@ -32,9 +32,12 @@ std::string FormatNumber(double value) {
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value > 0 ? "1E+308" : "-1E+308";
 
-  // 15 significant digits, rounded by the C library, then laid out by hand.
+  // 15 significant digits, rounded without the locale's help, then laid out by hand.
   char scientific[40];
-  std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
+  const auto printed =
+      std::to_chars(scientific, scientific + sizeof scientific - 1, std::fabs(value),
+                    std::chars_format::scientific, 14);
+  *printed.ptr = '\0';
   std::string digits;
   const char* p = scientific;
   for (; *p != 'e'; ++p) {

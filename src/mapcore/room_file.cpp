@@ -165,6 +165,11 @@ std::array<std::string, kRoomHeaderItems> ReadRoomHeader(const std::filesystem::
 }
 
 Items ReadRoomBody(const std::filesystem::path& file) {
+  std::vector<std::size_t> itemLines;
+  return ReadRoomBody(file, itemLines);
+}
+
+Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& itemLines) {
   ItemTokenizer items(file);
   std::string_view item;
   for (std::size_t i = 0; i < kRoomHeaderItems; ++i) {
@@ -173,9 +178,11 @@ Items ReadRoomBody(const std::filesystem::path& file) {
     }
   }
   Items body;
+  itemLines.clear();
   while (items.Next(item)) {
     if (item == kEndOfRoomMarker) return body;
     body.emplace_back(item);
+    itemLines.push_back(items.Line());
   }
   throw MapFormatError(file, items.Line() + 1, "the room file ends before its end line");
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "room_text.h"
 
@@ -63,5 +64,7 @@ std::array<std::string, kRoomHeaderItems> ReadRoomHeader(const std::filesystem::
 // The body items between the header and the end line. Throws MapFormatError when the
 // file ends before its end line.
 Items ReadRoomBody(const std::filesystem::path& file);
+// The same, and the file line of each body item, so later errors can say where.
+Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& itemLines);
 
 }  // namespace vendrel

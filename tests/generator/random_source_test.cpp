@@ -39,5 +39,59 @@ TEST(RandomSource, CustomSeedReproducesDrawsAndReadsNoClock) {
   EXPECT_NE(Draws(other, 50), a);
 }
 
+TEST(RandomSource, ClockReseedsFollowTheClockAndGreyLeavesTheSourceAlone) {
+  testing::FixedClock clock;
+  RandomSource early(clock), late(clock);
+  early.Randa();
+  const int readsOfOneRanda = clock.reads;
+  EXPECT_GE(readsOfOneRanda, 2) << "seconds since midnight are read for the first and third reseed";
+  clock.time.second = 10;
+  late.Randa();
+  EXPECT_NE(early.Draw(), late.Draw());
+
+  RandomSource grey(clock), untouched(clock);
+  grey.SetSeedMode(SeedMode::Untouched);
+  untouched.SetSeedMode(SeedMode::Untouched);
+  clock.reads = 0;
+  grey.Randa();
+  EXPECT_EQ(clock.reads, 0);
+  EXPECT_EQ(grey.Draw(), untouched.Draw());
+}
+
+TEST(RandomSource, BetAtTheEnds) {
+  testing::FixedClock clock;
+  RandomSource random(clock);
+  for (int i = 0; i < 1000; ++i) {
+    ASSERT_FALSE(random.Bet(0));
+    ASSERT_TRUE(random.Bet(1));
+    const double draw = random.Draw();
+    ASSERT_GE(draw, 0.0);
+    ASSERT_LT(draw, 1.0);
+  }
+}
+
+TEST(RandomSource, MightFlipStyleReseedsUseTheCustomSeed) {
+  testing::FixedClock clock;
+  RandomSource a(clock), b(clock);
+  a.SetSeedMode(SeedMode::Custom, 9);
+  b.SetSeedMode(SeedMode::Custom, 9);
+  a.StartRun();
+  b.StartRun();
+  a.ReseedFromClock(111.0);
+  b.ReseedFromClock(222.0);
+  EXPECT_EQ(a.Draw(), b.Draw());
+}
+
+TEST(CustomSeed, OnlyWholeNumbersOfTenCharactersAtMost) {
+  EXPECT_EQ(ParseCustomSeed("12345").value, 12345);
+  EXPECT_EQ(ParseCustomSeed("-7").value, -7);
+  EXPECT_EQ(ParseCustomSeed("9999999999").value, 9999999999);
+  for (const char* bad : {"", "12.5", "abc", "1e5", " 12", "12 ", "99999999999"}) {
+    const ParsedSeed parsed = ParseCustomSeed(bad);
+    EXPECT_FALSE(parsed.value) << bad;
+    EXPECT_NE(parsed.problem.find("not a whole number"), std::string::npos) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace vendrel

@@ -1,0 +1,42 @@
+#include "decimal_floor.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "number_text.h"
+
+namespace vendrel {
+
+std::string FloorToThousandths(double value) {
+  if (!std::isfinite(value)) return FormatNumber(value);
+  // |value| = mantissa × 10^(exponent − 14), mantissa a whole number of 15 digits.
+  // Printed without the locale's help: its decimal symbol must not enter.
+  char scientific[40];
+  const auto printed = std::to_chars(scientific, scientific + sizeof scientific - 1,
+                                     std::fabs(value), std::chars_format::scientific, 14);
+  *printed.ptr = '\0';
+  long long mantissa = 0;
+  const char* p = scientific;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') mantissa = mantissa * 10 + (*p - '0');
+  }
+  const int exponent = std::atoi(p + 1);
+  const int droppedDigits = 14 - exponent - 3;
+  if (droppedDigits <= 0) return FormatNumber(value);
+
+  long long thousandths = 0;
+  bool cut = mantissa != 0;
+  if (droppedDigits <= 15) {
+    long long divisor = 1;
+    for (int i = 0; i < droppedDigits; ++i) divisor *= 10;
+    thousandths = mantissa / divisor;
+    cut = mantissa % divisor != 0;
+  }
+  // Downwards: a negative value that lost digits goes one thousandth further from zero.
+  if (value < 0 && cut) ++thousandths;
+  const double magnitude = static_cast<double>(thousandths) / 1000;
+  return FormatNumber(value < 0 ? -magnitude : magnitude);
+}
+
+}  // namespace vendrel

@@ -1,0 +1,106 @@
+#include "number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+namespace vendrel {
+namespace {
+
+struct FormatCase {
+  double value;
+  const char* text;
+};
+
+class FormatNumberCases : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNumberCases, PrintsShortestPointForm) {
+  EXPECT_EQ(FormatNumber(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberRule, FormatNumberCases,
+    ::testing::Values(FormatCase{128, "128"}, FormatCase{-64, "-64"}, FormatCase{0, "0"},
+                      FormatCase{-0.0, "0"}, FormatCase{0.25, "0.25"}, FormatCase{-0.5, "-0.5"},
+                      FormatCase{0.1 + 0.2, "0.3"}, FormatCase{1.0 / 3.0, "0.333333333333333"},
+                      FormatCase{123456789.125, "123456789.125"},
+                      FormatCase{1e-5, "0.00001"}, FormatCase{-1.5e-5, "-0.000015"},
+                      FormatCase{1e15, "1000000000000000"},
+                      FormatCase{999999999999999.0, "999999999999999"},
+                      FormatCase{1e-6, "1E-06"}, FormatCase{2.5e16, "2.5E+16"},
+                      FormatCase{16384.000000000002, "16384"}));
+
+TEST(NumberText, ParsesOnlyWholeNumberText) {
+  EXPECT_EQ(ParseNumber("-128"), -128);
+  EXPECT_EQ(ParseNumber("0.25"), 0.25);
+  EXPECT_EQ(ParseNumber("064"), 64);
+  EXPECT_EQ(ParseNumber("+3"), 3);
+  for (const char* bad : {"", "-", "abc", "1,5", "1 2", "12a", "inf", "nan"}) {
+    EXPECT_FALSE(ParseNumber(bad)) << bad;
+  }
+  EXPECT_THROW(NumberOrThrow("wall"), NumberTextError);
+}
+
+// Map text keeps its point whatever the user's decimal symbol is.
+TEST(NumberText, CommaLocaleLeavesMapTextAlone) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/setup makes this locale";
+  ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
+  const double moved = NumberOrThrow("12.5") + 1;
+  const std::string text = FormatNumber(moved);
+  const std::string small = FormatNumber(-0.000125);
+  const std::string large = FormatNumber(2.5e16);
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(text, "13.5");
+  EXPECT_EQ(small, "-0.000125");
+  EXPECT_EQ(large, "2.5E+16");
+}
+
+TEST(NumberText, SplittersFollowTheirFieldRules) {
+  const ThreeParts plane = CSplit("(0 0 0) (0 64 0) (64 64 0)");
+  EXPECT_EQ(plane.first, "0 0 0");
+  EXPECT_EQ(plane.second, "0 64 0");
+  EXPECT_EQ(plane.third, "64 64 0");
+  const ThreeParts tight = CSplit("(1 2 3)(4 5 6)(7 8 9) (junk)");
+  EXPECT_EQ(tight.third, "7 8 9");
+  const ThreeParts partial = CSplit("(1 2 3)");
+  EXPECT_EQ(partial.first, "1 2 3");
+  EXPECT_EQ(partial.second, "");
+  EXPECT_EQ(partial.third, "");
+
+  const FiveFields doubled = SSplit("1  2");
+  EXPECT_EQ(doubled.f1, "1");
+  EXPECT_EQ(doubled.f2, "");
+  EXPECT_EQ(doubled.f3, "2");
+  const FiveFields many = SSplit("a b c d e f g");
+  EXPECT_EQ(many.f5, "e");
+  const FiveFields leading = SSplit(" x\ty");
+  EXPECT_EQ(leading.f1, "");
+  EXPECT_EQ(leading.f2, "x\ty");
+
+  EXPECT_EQ(CommaCount("door,Open,,0,-1"), 5);
+  EXPECT_EQ(CommaCount(""), 1);
+  std::string axis = "[1 0 0 16]";
+  ClearOutChar('[', axis);
+  ClearOutChar(']', axis);
+  EXPECT_EQ(axis, "1 0 0 16");
+  ClearOutChar('#', axis);
+  EXPECT_EQ(axis, "1 0 0 16");
+  EXPECT_EQ(LocaleToPoint("1,5", ','), "1.5");
+  EXPECT_EQ(PointToLocale("1.5", ','), "1,5");
+}
+
+TEST(NumberText, PosAndNegKeepUntouchedText) {
+  EXPECT_EQ(Pos("-12.5"), "12.5");
+  EXPECT_EQ(Neg("12.5"), "-12.5");
+  EXPECT_EQ(Neg("0"), "0");
+  EXPECT_EQ(Pos("3"), "3");
+  EXPECT_EQ(Pos("1.50"), "1.50");
+  EXPECT_EQ(Neg("-064"), "-064");
+  EXPECT_EQ(Neg("064"), "-64");
+  EXPECT_THROW(Pos(""), NumberTextError);
+}
+
+}  // namespace
+}  // namespace vendrel
