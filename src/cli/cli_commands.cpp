@@ -1,10 +1,11 @@
 #include "cli_commands.h"
 
+#include "mazes_command.h"
+
 namespace vendrel::cli {
 
 void AddCommands(CLI::App& app, int& exitStatus) {
-  (void)app;
-  (void)exitStatus;
+  AddMazesCommand(app, exitStatus);
 }
 
 }  // namespace vendrel::cli

@@ -124,7 +124,7 @@ std::string CreateLine(const Engine& engine, int length, Direction direction, En
 }
 
 bool DrawFlipCoin(const Engine& engine) {
-  const float secondsSinceMidnight = static_cast<float>(engine.clock.SecondsSinceMidnight());
+  const float secondsSinceMidnight = static_cast<float>(engine.clock.CoarseSecondsSinceMidnight());
   engine.random.ReseedFromClock((937.7034 - secondsSinceMidnight) + engine.clock.Now().second);
   return static_cast<float>(engine.random.Draw()) > 0.5f;
 }

@@ -44,10 +44,6 @@ class RandomSource {
   bool Bet(double value);
 
  private:
-  std::uint64_t NextBits();
-  // Draw without the virtual call, for the reseeds' own draws.
-  double NextUniform();
-
   const Clock& clock_;
   std::uint64_t state_;
   SeedMode mode_ = SeedMode::Clock;
