@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace vendrel {
@@ -37,12 +38,15 @@ constexpr int kThreeWays[4][3] = {{3, 2, 4}, {4, 3, 5}, {5, 4, 2}, {2, 3, 5}};
 
 constexpr int kCrossPiece = 10;
 
+void AppendLine(const Engine& engine, std::string& line, int length, Direction direction,
+                EndKind endKind);
+
 void AppendBranches(const Engine& engine, std::string& line, int piece, Direction direction,
                     std::initializer_list<Slot> slots) {
   line += PieceCode(piece);
   const JunctionExits exits = ExitsOf(engine, piece, direction);
   std::size_t exit = 0;
-  for (const Slot& slot : slots) line += CreateLine(engine, slot.length, exits[exit++], slot.end);
+  for (const Slot& slot : slots) AppendLine(engine, line, slot.length, exits[exit++], slot.end);
 }
 
 void AppendThreeWay(const Engine& engine, std::string& line, Direction direction, int remaining,
@@ -75,16 +79,11 @@ void AppendStraight(std::string& line, Direction direction) {
   line += (direction == 1 || direction == 3) ? "00" : "01";
 }
 
-}  // namespace
-
-std::string CreateLine(const Engine& engine, int length, Direction direction, EndKind endKind) {
-  if (length < 0 || !IsDirection(direction) || !IsEndKind(static_cast<int>(endKind))) {
-    throw std::invalid_argument("CreateLine needs a length of 0 or more, a direction 1 to 4 and an end kind 0 to 2");
-  }
+// One branch of the body, written onto the end of `line`.
+void AppendLine(const Engine& engine, std::string& line, int length, Direction direction,
+                EndKind endKind) {
   RandomSource& random = engine.random;
   Direction current = direction;
-  std::string line;
-  line.reserve(2 * static_cast<std::size_t>(length));
   random.Randa();
   for (int i = 1; i <= length; ++i) {
     const int remaining = length - i;
@@ -109,11 +108,23 @@ std::string CreateLine(const Engine& engine, int length, Direction direction, En
     }
     random.Randa();
   }
+}
+
+}  // namespace
+
+std::string CreateLine(const Engine& engine, int length, Direction direction, EndKind endKind) {
+  if (length < 0 || !IsDirection(direction) || !IsEndKind(static_cast<int>(endKind))) {
+    throw std::invalid_argument(
+        "CreateLine needs a length of 0 or more, a direction 1 to 4 and an end kind 0 to 2");
+  }
+  std::string line;
+  line.reserve(2 * static_cast<std::size_t>(length));
+  AppendLine(engine, line, length, direction, endKind);
   return line;
 }
 
 bool DrawFlipCoin(const Engine& engine) {
-  const float secondsSinceMidnight = static_cast<float>(engine.clock.SecondsSinceMidnight());
+  const float secondsSinceMidnight = static_cast<float>(engine.clock.CoarseSecondsSinceMidnight());
   engine.random.ReseedFromClock((937.7034 - secondsSinceMidnight) + engine.clock.Now().second);
   return static_cast<float>(engine.random.Draw()) > 0.5f;
 }

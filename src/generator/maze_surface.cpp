@@ -1,5 +1,7 @@
 #include "maze_surface.h"
 
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "world_bounds.h"
@@ -10,17 +12,51 @@ namespace {
 // World units a grid cell stands for in the bounds test.
 constexpr double kCellSize = 3000;
 
+constexpr int kGridOffset = 100;
+constexpr int kGridSide = 401;
+
+// The grid element of a cell, or nothing beyond the grid.
+std::optional<std::size_t> GridIndex(GridCell cell) {
+  const int column = cell.x + kGridOffset;
+  const int row = cell.y + kGridOffset;
+  if (column < 0 || column >= kGridSide || row < 0 || row >= kGridSide) return std::nullopt;
+  return static_cast<std::size_t>(row) * kGridSide + static_cast<std::size_t>(column);
+}
+
 }  // namespace
 
+MazeSurface::MazeSurface() : grid_(static_cast<std::size_t>(kGridSide) * kGridSide, 0) {}
+
 void MazeSurface::ResetSurf() {
-  occupied_.clear();
+  for (const std::size_t index : touched_) grid_[index] = 0;
+  touched_.clear();
+  beyondGrid_.clear();
   surfFault_ = 0;
 }
 
-void MazeSurface::Occupy(GridCell cell) { occupied_.insert(Key(cell)); }
+bool MazeSurface::Mark(GridCell cell) {
+  const std::optional<std::size_t> index = GridIndex(cell);
+  if (!index) {
+    if (IsOccupied(cell)) return false;
+    beyondGrid_.push_back(cell);
+    return true;
+  }
+  if (grid_[*index] != 0) return false;
+  grid_[*index] = 1;
+  touched_.push_back(*index);
+  return true;
+}
+
+bool MazeSurface::IsOccupied(GridCell cell) const {
+  const std::optional<std::size_t> index = GridIndex(cell);
+  if (!index) return std::find(beyondGrid_.begin(), beyondGrid_.end(), cell) != beyondGrid_.end();
+  return grid_[*index] != 0;
+}
+
+void MazeSurface::Occupy(GridCell cell) { Mark(cell); }
 
 void MazeSurface::DrawPoint(int xt, int yt, std::string_view fillIndex, Rgb color) {
-  if (!occupied_.insert(Key({xt, yt})).second) ++surfFault_;
+  if (!Mark({xt, yt})) ++surfFault_;
   if (showSurf_) picture_.Paint(xt, yt, fillIndex, color);
 }
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 #include "engine.h"
 #include "maze_picture.h"
@@ -12,12 +12,14 @@
 namespace vendrel {
 
 // `Surf`: the occupancy grid on which maze lines are tested, with its fault counter and,
-// while `ShowSurf` is on, the picture the walks paint. Only the occupied cells are kept,
-// so a reset costs in proportion to what the last walk touched and no cell position is
-// out of range.
+// while `ShowSurf` is on, the picture the walks paint. The grid covers cells -100..300 on
+// both axes; it remembers which cells a walk touched, so a reset costs in proportion to
+// those and not to the grid. The rare cell beyond the grid is kept in a list of its own.
 class MazeSurface {
  public:
   static constexpr int kBadStartFault = 99;
+
+  MazeSurface();
 
   // Frees every cell and zeroes the fault counter.
   void ResetSurf();
@@ -38,22 +40,22 @@ class MazeSurface {
   void PaintLine(const Engine& engine, std::string_view startAndBody, Direction direction);
 
   int SurfFault() const { return surfFault_; }
-  bool IsOccupied(GridCell cell) const { return occupied_.contains(Key(cell)); }
-  std::size_t OccupiedCount() const { return occupied_.size(); }
+  bool IsOccupied(GridCell cell) const;
+  std::size_t OccupiedCount() const { return touched_.size() + beyondGrid_.size(); }
 
   void SetShowSurf(bool show) { showSurf_ = show; }
   bool ShowSurf() const { return showSurf_; }
   const MazePicture& Picture() const { return picture_; }
 
  private:
-  static std::uint64_t Key(GridCell cell) {
-    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(cell.x)) << 32) |
-           static_cast<std::uint32_t>(cell.y);
-  }
+  // Occupies a cell; false when it was occupied already.
+  bool Mark(GridCell cell);
   std::string_view Walk(const Engine& engine, GridCell start, std::string_view text,
                         Direction direction, bool refuseBadStart);
 
-  std::unordered_set<std::uint64_t> occupied_;
+  std::vector<std::uint8_t> grid_;
+  std::vector<std::size_t> touched_;
+  std::vector<GridCell> beyondGrid_;
   int surfFault_ = 0;
   bool showSurf_ = false;
   MazePicture picture_;

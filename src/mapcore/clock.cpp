@@ -1,34 +1,48 @@
 #include "clock.h"
 
-#include <chrono>
+#include <time.h>
+
 #include <ctime>
 
 namespace vendrel {
 namespace {
 
-std::tm LocalNow(std::chrono::system_clock::time_point now) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  return local;
+struct Reading {
+  const std::tm& local;
+  double fraction;
+};
+
+// Local time is broken down at most once a second: the random source reads the clock
+// before nearly every draw.
+Reading ReadLocalTime(clockid_t source) {
+  thread_local std::time_t cachedSecond = -1;
+  thread_local std::tm cachedLocal{};
+  timespec now{};
+  clock_gettime(source, &now);
+  if (now.tv_sec != cachedSecond) {
+    localtime_r(&now.tv_sec, &cachedLocal);
+    cachedSecond = now.tv_sec;
+  }
+  return {cachedLocal, static_cast<double>(now.tv_nsec) / 1e9};
+}
+
+double SecondsOf(const Reading& reading) {
+  return reading.local.tm_hour * 3600.0 + reading.local.tm_min * 60.0 + reading.local.tm_sec +
+         reading.fraction;
 }
 
 }  // namespace
 
 LocalTime SystemClock::Now() const {
-  const std::tm local = LocalNow(std::chrono::system_clock::now());
+  const std::tm& local = ReadLocalTime(CLOCK_REALTIME_COARSE).local;
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
           local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-double SystemClock::SecondsSinceMidnight() const {
-  const auto now = std::chrono::system_clock::now();
-  const std::tm local = LocalNow(now);
-  const auto sinceEpoch = now.time_since_epoch();
-  const double fraction =
-      std::chrono::duration<double>(sinceEpoch - std::chrono::floor<std::chrono::seconds>(sinceEpoch))
-          .count();
-  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+double SystemClock::SecondsSinceMidnight() const { return SecondsOf(ReadLocalTime(CLOCK_REALTIME)); }
+
+double SystemClock::CoarseSecondsSinceMidnight() const {
+  return SecondsOf(ReadLocalTime(CLOCK_REALTIME_COARSE));
 }
 
 }  // namespace vendrel

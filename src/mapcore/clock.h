@@ -14,12 +14,16 @@ class Clock {
   virtual LocalTime Now() const = 0;
   // Seconds since midnight, with the fraction.
   virtual double SecondsSinceMidnight() const = 0;
+  // The same for seeding the random source, which reads it before nearly every draw: a
+  // clock may answer from a cheaper reading a few milliseconds coarse.
+  virtual double CoarseSecondsSinceMidnight() const { return SecondsSinceMidnight(); }
 };
 
 class SystemClock final : public Clock {
  public:
   LocalTime Now() const override;
   double SecondsSinceMidnight() const override;
+  double CoarseSecondsSinceMidnight() const override;
 };
 
 }  // namespace vendrel

@@ -12,7 +12,28 @@ std::uint64_t Mix(std::uint64_t z) {
   return z ^ (z >> 31);
 }
 
+// The high and low halves of the full product, folded: one multiplication that spreads
+// every bit of both factors.
+std::uint64_t Fold(std::uint64_t a, std::uint64_t b) {
+  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+  return static_cast<std::uint64_t>(product >> 64) ^ static_cast<std::uint64_t>(product);
+}
+
 constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
+constexpr std::uint64_t kStep = 0xA0761D6478BD642FULL;
+constexpr std::uint64_t kOutput = 0xE7037ED1A0B428DBULL;
+constexpr std::uint64_t kReseed = 0x8EBC6AF09C88C6E3ULL;
+
+// The generator's steps as plain functions of the state, so the reseeds that come before
+// nearly every draw compile to straight arithmetic.
+double NextUniform(std::uint64_t& state) {
+  state += kStep;
+  return static_cast<double>(Fold(state, state ^ kOutput) >> 11) * 0x1.0p-53;
+}
+
+void MixIn(std::uint64_t& state, double x) {
+  state = Fold(state ^ std::bit_cast<std::uint64_t>(x + 0.0) ^ kStep, kReseed);
+}
 
 }  // namespace
 
@@ -28,16 +49,9 @@ void RandomSource::StartRun() {
   if (mode_ == SeedMode::Custom) state_ = Mix(static_cast<std::uint64_t>(customSeed_) + kGolden);
 }
 
-std::uint64_t RandomSource::NextBits() {
-  state_ += kGolden;
-  return Mix(state_);
-}
+double RandomSource::Draw() { return NextUniform(state_); }
 
-double RandomSource::Draw() { return static_cast<double>(NextBits() >> 11) * 0x1.0p-53; }
-
-void RandomSource::Reseed(double x) {
-  state_ = Mix(state_ ^ Mix(std::bit_cast<std::uint64_t>(x + 0.0) + kGolden));
-}
+void RandomSource::Reseed(double x) { MixIn(state_, x); }
 
 void RandomSource::ReseedFromClock(double clockValue) {
   Reseed(mode_ == SeedMode::Custom ? static_cast<double>(customSeed_) : clockValue);
@@ -48,25 +62,27 @@ void RandomSource::Randa() {
     case SeedMode::Untouched:
       return;
     case SeedMode::Custom:
-      Reseed(static_cast<double>(customSeed_));
+      MixIn(state_, static_cast<double>(customSeed_));
       return;
     case SeedMode::Clock: {
       const LocalTime now = clock_.Now();
+      std::uint64_t state = state_;
       {
-        const double r1 = Draw();
-        const double r2 = Draw();
-        Reseed(clock_.SecondsSinceMidnight() + now.minute * r1 + r2);
+        const double r1 = NextUniform(state);
+        const double r2 = NextUniform(state);
+        MixIn(state, clock_.CoarseSecondsSinceMidnight() + now.minute * r1 + r2);
       }
       {
-        const double r3 = Draw();
-        const double r4 = Draw();
-        Reseed(-2313.06345 + now.hour + r4 * r3);
+        const double r3 = NextUniform(state);
+        const double r4 = NextUniform(state);
+        MixIn(state, -2313.06345 + now.hour + r4 * r3);
       }
       {
-        const double r5 = Draw();
-        const double r6 = Draw();
-        Reseed(clock_.SecondsSinceMidnight() * now.second - r5 * 14.2562 + r6);
+        const double r5 = NextUniform(state);
+        const double r6 = NextUniform(state);
+        MixIn(state, clock_.CoarseSecondsSinceMidnight() * now.second - r5 * 14.2562 + r6);
       }
+      state_ = state;
       return;
     }
   }

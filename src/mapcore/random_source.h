@@ -43,8 +43,6 @@ class RandomSource {
   bool Bet(double value);
 
  private:
-  std::uint64_t NextBits();
-
   const Clock& clock_;
   std::uint64_t state_;
   SeedMode mode_ = SeedMode::Clock;

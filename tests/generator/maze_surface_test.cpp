@@ -76,6 +76,24 @@ TEST(SurfaceWalk, ThreeWayEnteredThroughItsClosedSideIsFatal) {
             "moving in direction 2.\r\n");
 }
 
+TEST(SurfaceWalk, CellsBeyondTheGridAreKeptToo) {
+  ScriptedEngine test;
+  MazeSurface surface;
+  std::string westwards;
+  for (int cell = 1; cell < 120; ++cell) westwards += "01";
+  westwards += "12";
+  surface.TestSurfDraw(test.engine, 0, 0, westwards, 4);
+  EXPECT_EQ(surface.SurfFault(), 0);
+  EXPECT_EQ(surface.OccupiedCount(), 120u);
+  EXPECT_TRUE(surface.IsOccupied({-120, 0}));
+  EXPECT_FALSE(surface.IsOccupied({-121, 0}));
+  surface.TestSurfDraw(test.engine, 0, 0, westwards, 4);
+  EXPECT_EQ(surface.SurfFault(), 120);
+  surface.ResetSurf();
+  EXPECT_FALSE(surface.IsOccupied({-120, 0}));
+  EXPECT_FALSE(surface.IsOccupied({-1, 0}));
+}
+
 TEST(SurfaceWalk, PaintsOnlyWhileShown) {
   ScriptedEngine test;
   MazeSurface surface;
