@@ -1,23 +1,17 @@
 #include "cli_commands.h"
 
-<<<<<<< HEAD
 #include "deploy_command.h"
 #include "generate_command.h"
-#include "rooms_command.h"
-=======
 #include "mazes_command.h"
->>>>>>> maze
+#include "rooms_command.h"
 
 namespace vendrel::cli {
 
 void AddCommands(CLI::App& app, int& exitStatus) {
-<<<<<<< HEAD
   AddDeployCommand(app, exitStatus);
   AddGenerateCommand(app, exitStatus);
-  AddRoomsCommand(app, exitStatus);
-=======
   AddMazesCommand(app, exitStatus);
->>>>>>> maze
+  AddRoomsCommand(app, exitStatus);
 }
 
 }  // namespace vendrel::cli
