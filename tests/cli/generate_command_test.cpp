@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -112,7 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"generate --genre 5", 2, "The genre must be from 0 to 4, not 5."},
         RefusedCase{"generate --seed 1 --rooms empty", 1,
                     "Could not find any rooms to match current room connection type! (5)"},
-        RefusedCase{"generate --seed 1 --data empty", 1, "itemdata.ini"}));
+        RefusedCase{"generate --seed 1 --data empty", 1, "itemdata.ini"}),
+    [](const ::testing::TestParamInfo<RefusedCase>& testCase) {
+      std::string name;
+      for (const char c : std::string(testCase.param.arguments)) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) name += c;
+        else if (!name.empty() && name.back() != '_') name += '_';
+      }
+      return name;
+    });
 
 TEST_F(CliTest, RoomsListsTheLibrary) {
   const Result result = Run("rooms");

@@ -126,7 +126,12 @@ TEST_P(RoomListSelection, KeepsTheSelectionWhereTheListReachesIt) {
 INSTANTIATE_TEST_SUITE_P(Cases, RoomListSelection,
                          ::testing::Values(SelectionCase{3, 1, 1}, SelectionCase{3, 2, 2},
                                            SelectionCase{2, 2, 1}, SelectionCase{3, -1, -1},
-                                           SelectionCase{0, 0, -1}));
+                                           SelectionCase{0, 0, -1}),
+                         [](const ::testing::TestParamInfo<SelectionCase>& testCase) {
+                           return std::to_string(testCase.param.rooms) + "rooms_remembered" +
+                                  (testCase.param.remembered < 0 ? "None"
+                                                             : std::to_string(testCase.param.remembered));
+                         });
 
 TEST(RemoveJunk, DropsControlCharactersOnly) {
   EXPECT_EQ(RemoveJunk("a\tb\r\nc \x1f\x7f\xe9"), "abc \x7f\xe9");

@@ -49,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(Directions, PlacementOffsetTest,
                          ::testing::Values(PairingCase{1, {1000, 2384, 8}},
                                            PairingCase{2, {1384, 2000, 8}},
                                            PairingCase{3, {1000, 1616, 8}},
-                                           PairingCase{4, {616, 2000, 8}}));
+                                           PairingCase{4, {616, 2000, 8}}),
+                         [](const ::testing::TestParamInfo<PairingCase>& testCase) {
+                           return "direction" + std::to_string(testCase.param.direction);
+                         });
 
 TEST(ConnectorTable, FirstCellSitsAtTheOriginAndCellsAreRecordedInOrder) {
   ConnectorTable table;

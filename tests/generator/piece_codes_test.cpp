@@ -40,7 +40,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PieceCase{"10", 0.5, 3, 2}, PieceCase{"10", 0.75, 3, 3},
                       PieceCase{"11", 0, 4, 0}, PieceCase{"14", 0, 4, 3},
                       PieceCase{"15", 0, 5, 0}, PieceCase{"18", 0, 5, 3},
-                      PieceCase{"19", 0, 6, 0}, PieceCase{"22", 0, 6, 3}));
+                      PieceCase{"19", 0, 6, 0}, PieceCase{"22", 0, 6, 3}),
+    [](const ::testing::TestParamInfo<PieceCase>& testCase) {
+      return "code" + std::string(testCase.param.code) + "_draw" +
+             std::to_string(static_cast<int>(testCase.param.draw * 10000));
+    });
 
 using ChoosePieceTest = testing::EngineFixture;
 

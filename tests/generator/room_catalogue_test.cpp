@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "categorize.h"
 #include "engine_fixture.h"
 #include "room_fixtures.h"
@@ -65,7 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
         UnfitCase{"0|4|0|far|0|1", "its connector 0 has a position that is not a number"},
         UnfitCase{"0|4|0|256|0|big", "its connector 0 has a size that is not a whole number"},
         UnfitCase{"0|0|0|256|0|1", "its connector 2 is missing"},
-        UnfitCase{"0|29|0|256|0|1", ""}));
+        UnfitCase{"0|29|0|256|0|1", ""}),
+    [](const ::testing::TestParamInfo<UnfitCase>& testCase) {
+      std::string name = testCase.param.why.empty() ? "fit" : testCase.param.why;
+      for (char& c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0) c = '_';
+      }
+      return name + std::to_string(testCase.index);
+    });
 
 TEST_F(RoomCatalogueTest, LeavesOutRoomsThatCannotBePlacedAndSaysWhy) {
   RoomTable table;
