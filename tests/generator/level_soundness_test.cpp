@@ -30,7 +30,10 @@ TEST_P(BundledLevel, IsASoundMapForEverySeed) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, BundledLevel, ::testing::Range(5, 36));
+INSTANTIATE_TEST_SUITE_P(Sizes, BundledLevel, ::testing::Range(5, 36),
+                         [](const ::testing::TestParamInfo<int>& testCase) {
+                           return "size" + std::to_string(testCase.param);
+                         });
 
 std::string LevelText(long long seed, int size) {
   testing::RunContext fixture;
