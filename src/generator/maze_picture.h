@@ -1,20 +1,14 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <string_view>
 #include <utility>
 
-namespace vendrel {
+#include "rgb.h"
 
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  bool operator==(const Rgb&) const = default;
-};
+namespace vendrel {
 
 // A cell's 3 x 3 picture, row by row from the top left, "1" painted; empty for a number
 // that is not a piece.

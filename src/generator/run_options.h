@@ -5,12 +5,9 @@
 #include <string_view>
 
 #include "random_source.h"
+#include "rgb.h"
 
 namespace vendrel {
-
-struct Rgb {
-  int red = 0, green = 0, blue = 0;
-};
 
 // The player's choices for a generation run, at their start values.
 struct RunOptions {
