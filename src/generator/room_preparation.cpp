@@ -128,7 +128,11 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
 
   Items worldInserts;
   stopwatch.StartTimer();
-  if (assembly.spawnStep) assembly.spawnStep(room, worldInserts, depth, spawnKind);
+  try {
+    if (assembly.spawnStep) assembly.spawnStep(room, worldInserts, depth, spawnKind);
+  } catch (const RoomValueError& error) {
+    RoomValueFault(engine, roomFilePath, itemLines, error);
+  }
   timings.spawn = stopwatch.EndTimer();
 
   stopwatch.StartTimer();

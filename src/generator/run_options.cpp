@@ -39,6 +39,35 @@ std::span<const CheckSetting> RunChecks() {
   return kChecks;
 }
 
+std::span<const GaugeSetting> TimeGauges() {
+  static constexpr std::array<GaugeSetting, 2> kGauges{{
+      {"ClockBar", "clock", &RunOptions::clockBar, 0, 48, 24, "", 0, {255, 0, 0}, {255, 255, 0},
+       "time of day in half hours (24 is noon)"},
+      {"MoonBar", "moon", &RunOptions::moonBar, 1, 5, 3, "", 1, {255, 0, 0}, {255, 255, 0},
+       "moon phase (1 new moon, 5 full moon)"},
+  }};
+  return kGauges;
+}
+
+std::span<const std::string_view> SeasonNames() {
+  static constexpr std::array<std::string_view, 4> kSeasons{"Summer", "Autumn", "Winter",
+                                                            "Spring"};
+  return kSeasons;
+}
+
+const ChoiceSetting& SeasonSetting() {
+  static const ChoiceSetting kSeason{"Combo2", "season", &RunOptions::season, SeasonNames(), 3,
+                                     "N Hemisphere Season:",
+                                     "northern season (0 Summer, 1 Autumn, 2 Winter, 3 Spring)"};
+  return kSeason;
+}
+
+const RangeSetting& LatitudeSetting() {
+  static constexpr RangeSetting kLatitude{"Picture1", "latitude", &RunOptions::latitude, -50, 90,
+                                          0, "latitude in degrees, north positive"};
+  return kLatitude;
+}
+
 void SetRandomizedOptions(RandomSource& random, RunOptions& options) {
   random.Randa();
   auto whole = [&random](double scale, double offset) {
@@ -52,15 +81,29 @@ void SetRandomizedOptions(RandomSource& random, RunOptions& options) {
   options.newWeapons = whole(11, 0);
 }
 
+namespace {
+
+void CheckRange(std::string& problems, std::string_view name, int value, int min, int max) {
+  if (value < min || value > max) {
+    problems += std::string(name) + " must be from " + std::to_string(min) + " to " +
+                std::to_string(max) + ", not " + std::to_string(value) + ".\n";
+  }
+}
+
+}  // namespace
+
 std::string ValidateRunOptions(const RunOptions& options) {
   std::string problems;
-  for (const GaugeSetting& gauge : RunGauges()) {
-    const int value = options.*gauge.field;
-    if (value < gauge.min || value > gauge.max) {
-      problems += std::string(gauge.name) + " must be from " + std::to_string(gauge.min) +
-                  " to " + std::to_string(gauge.max) + ", not " + std::to_string(value) + ".\n";
+  for (const auto gauges : {RunGauges(), TimeGauges()}) {
+    for (const GaugeSetting& gauge : gauges) {
+      CheckRange(problems, gauge.name, options.*gauge.field, gauge.min, gauge.max);
     }
   }
+  const ChoiceSetting& season = SeasonSetting();
+  CheckRange(problems, "The season", options.*season.field, 0,
+             static_cast<int>(season.items.size()) - 1);
+  const RangeSetting& latitude = LatitudeSetting();
+  CheckRange(problems, "The latitude", options.*latitude.field, latitude.min, latitude.max);
   if (options.genre < 0 || options.genre > 4) {
     problems += "The genre must be from 0 to 4, not " + std::to_string(options.genre) + ".\n";
   }

@@ -29,6 +29,13 @@ struct RunOptions {
 
   SeedMode seedMode = SeedMode::Clock;
   std::string customSeedText = "0";
+
+  // Time of day: half hours since midnight, moon phase step, northern season (an index
+  // into SeasonNames()), latitude in whole degrees, north positive.
+  int clockBar = 24;
+  int moonBar = 3;
+  int season = 3;
+  int latitude = 0;
 };
 
 // A gauge setting, declared once for the windows and the command line alike.
@@ -43,6 +50,26 @@ struct GaugeSetting {
   std::string_view help;
 };
 
+// A whole-number setting chosen some other way than by a gauge.
+struct RangeSetting {
+  std::string_view name;
+  std::string_view flag;
+  int RunOptions::*field;
+  int min, max, start;
+  std::string_view help;
+};
+
+// A drop-down list; the field holds the selected index.
+struct ChoiceSetting {
+  std::string_view name;
+  std::string_view flag;
+  int RunOptions::*field;
+  std::span<const std::string_view> items;
+  int start;
+  std::string_view label;
+  std::string_view help;
+};
+
 struct CheckSetting {
   std::string_view name;
   std::string_view flag;
@@ -53,6 +80,13 @@ struct CheckSetting {
 
 std::span<const GaugeSetting> RunGauges();
 std::span<const CheckSetting> RunChecks();
+
+// The time of day settings: the clock and moon gauges, the season list and the latitude
+// that the world map picks.
+std::span<const GaugeSetting> TimeGauges();
+std::span<const std::string_view> SeasonNames();
+const ChoiceSetting& SeasonSetting();
+const RangeSetting& LatitudeSetting();
 
 // "Set Randomized Options": one Randa, then a fresh draw for each gauge in turn.
 void SetRandomizedOptions(RandomSource& random, RunOptions& options);

@@ -20,7 +20,6 @@ enum class SeedMode { Clock, Custom, Untouched };
 class RandomSource {
  public:
   explicit RandomSource(const Clock& clock);
-  // Virtual so tests can script the draws.
   virtual ~RandomSource() = default;
 
   void SetSeedMode(SeedMode mode, std::int64_t customSeed = 0);
@@ -30,11 +29,12 @@ class RandomSource {
   // Call at the start of a generation run.
   void StartRun();
 
-  // Uniform in [0, 1), without a reseed.
+  // Uniform in [0, 1), without a reseed. Virtual so tests can script the draws.
   virtual double Draw();
   // Mixes x into the state.
   void Reseed(double x);
   // A reseed that would read the clock: with a custom seed, the seed goes in instead.
+  // Virtual so tests can see the values.
   virtual void ReseedFromClock(double clockValue);
 
   // Reseeds before a draw: from the clock three times, from the custom seed, or not at

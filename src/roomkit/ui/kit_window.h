@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+
+#include "clock.h"
+#include "kit_display.h"
+#include "qt_kit_host.h"
+#include "random_source.h"
+
+namespace vendrel::roomkit {
+
+// The room kit's one window: pick a designer's map, check it and deploy it as a room
+// file into `roomsFolder`, with the statistics of the room on show.
+class KitWindow final : public QWidget, public KitDisplay {
+ public:
+  explicit KitWindow(std::filesystem::path roomsFolder, QWidget* parent = nullptr);
+
+  void Command1_Click();
+  void Command2_Click();
+
+  void Show(KitField field, std::string_view text) override;
+
+ private:
+  QLineEdit* StatisticsText(KitField field) const;
+
+  std::filesystem::path roomsFolder_;
+  QLineEdit* text1_;
+  QPushButton* command1_;
+  QPushButton* command2_;
+  QGroupBox* frame1_;
+  QLineEdit* statistics_[std::size(kAllKitFields)];
+  QProgressBar* progressBar1_;
+  QLabel* status_;
+  std::unique_ptr<QtKitHost> host_;
+  SystemClock clock_;
+  RandomSource random_{clock_};
+};
+
+}  // namespace vendrel::roomkit

@@ -1,0 +1,213 @@
+#include "kit_window.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
+namespace vendrel::roomkit {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Pair;
+using vendrel::testing::ReadFile;
+using vendrel::testing::TempFolder;
+using vendrel::testing::WriteFile;
+
+const std::filesystem::path kFixtures = VENDREL_ROOMKIT_FIXTURES;
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "kit_window_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// Answers the modal dialogs the window opens, as a designer at the screen would, and
+// writes down what they said.
+class DialogAnswerer {
+ public:
+  explicit DialogAnswerer(const KitWindow& window) : window_(window) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenDialog(); });
+    timer_.start();
+  }
+
+  std::deque<QMessageBox::StandardButton> boxAnswers;  // unscripted boxes get Yes or OK
+  std::deque<QString> textAnswers;                     // unscripted questions keep the default
+  std::function<void(QFileDialog&)> fileDialog;
+  std::vector<std::pair<QString, QString>> boxes;  // title, text
+  std::vector<QString> questions;
+  std::vector<bool> goEnabledDuringDialogs;
+
+ private:
+  void AnswerOpenDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    goEnabledDuringDialogs.push_back(window_.findChild<QPushButton*>("Command2")->isEnabled());
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      boxes.emplace_back(box->windowTitle(), box->text());
+      QMessageBox::StandardButton answer =
+          box->button(QMessageBox::Yes) != nullptr ? QMessageBox::Yes : QMessageBox::Ok;
+      if (!boxAnswers.empty()) {
+        answer = boxAnswers.front();
+        boxAnswers.pop_front();
+      }
+      box->button(answer)->click();
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+      questions.push_back(input->labelText());
+      if (!textAnswers.empty()) {
+        input->setTextValue(textAnswers.front());
+        textAnswers.pop_front();
+      }
+      input->accept();
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+      fileDialog(*files);
+    }
+  }
+
+  const KitWindow& window_;
+  QTimer timer_;
+};
+
+class KitWindowTest : public ::testing::Test {
+ protected:
+  template <typename Widget>
+  Widget* Find(const char* name) {
+    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString Text(const char* name) { return Find<QLineEdit>(name)->text(); }
+  void Go(const std::filesystem::path& map) {
+    Find<QLineEdit>("Text1")->setText(QString::fromStdString(map.string()));
+    Find<QPushButton>("Command2")->click();
+  }
+
+  QApplication& app = App();
+  TempFolder temp;
+  KitWindow window{temp / "rooms"};
+};
+
+TEST_F(KitWindowTest, StartsWithTheCaptionsAndStartTexts) {
+  EXPECT_EQ(window.windowTitle(), "Quilla RDK for Vendrel 0.9.3");
+  EXPECT_EQ(Text("Text1"), "");
+  EXPECT_EQ(Find<QPushButton>("Command1")->text(), "Browse");
+  EXPECT_EQ(Find<QPushButton>("Command2")->text(), "GO!");
+  EXPECT_EQ(Find<QGroupBox>("Frame1")->title(), "Statistics");
+  EXPECT_EQ(Text("Text2"), "0 bytes");
+  EXPECT_EQ(Text("Text3"), "0 bytes");
+  EXPECT_EQ(Text("Text4"), "Unknown");
+  for (const char* count : {"Text5", "Text6", "Text7", "Text8"}) EXPECT_EQ(Text(count), "0");
+  EXPECT_EQ(Text("Text9"), "Unknown");
+  EXPECT_EQ(Find<QProgressBar>("ProgressBar1")->value(), 0);
+  EXPECT_EQ(Find<QProgressBar>("ProgressBar1")->maximum(), 100);
+  EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Ready");
+  QStringList captions;
+  for (const QLabel* label : window.findChildren<QLabel*>()) captions << label->text();
+  for (const char* caption : {"Valve Map File (.vmf) path:", "Start by Selecting your room:",
+                              "VMF File Size:", "RGR File Size:", "Room Name:", "Solids:",
+                              "Entitys:", "Sides:", "Connections:", "Room Type:"}) {
+    EXPECT_TRUE(captions.contains(QString::fromLatin1(caption))) << caption;
+  }
+}
+
+TEST_F(KitWindowTest, BrowsePutsTheChosenMapIntoTheTextAndCancelLeavesIt) {
+  const QString fixture = QString::fromStdString((kFixtures / "alley_west.vmf").string());
+  DialogAnswerer answerer(window);
+  QStringList filters;
+  answerer.fileDialog = [&](QFileDialog& dialog) {
+    filters = dialog.nameFilters();
+    dialog.selectFile(fixture);
+    QMetaObject::invokeMethod(&dialog, "accept");
+  };
+  Find<QPushButton>("Command1")->click();
+  EXPECT_EQ(filters, QStringList{"Valve Map Files (.vmf) (*.vmf)"});
+  EXPECT_EQ(Text("Text1"), fixture);
+
+  answerer.fileDialog = [](QFileDialog& dialog) { dialog.reject(); };
+  Find<QPushButton>("Command1")->click();
+  EXPECT_EQ(Text("Text1"), fixture);
+}
+
+TEST_F(KitWindowTest, GoDeploysTheMapIntoTheRoomsFolderAndShowsItsStatistics) {
+  DialogAnswerer answerer(window);
+  answerer.textAnswers = {"Turned twice", "Tester"};
+  Go(kFixtures / "turn_south_west.vmf");
+
+  const std::filesystem::path roomFile = temp / "rooms" / "BendTest.rgr";
+  ASSERT_TRUE(std::filesystem::exists(roomFile));
+  EXPECT_THAT(answerer.questions,
+              ElementsAre("Add comments?", "Your Name or Nickname: (No Comments!)"));
+  EXPECT_THAT(answerer.boxes,
+              ElementsAre(Pair("Complete!", QString::fromStdString(
+                                                "Done! Your room is now located and named at: " +
+                                                roomFile.string() + " Thank you!"))));
+  EXPECT_THAT(answerer.goEnabledDuringDialogs, ::testing::Each(false));
+  EXPECT_THAT(ReadFile(roomFile), ::testing::HasSubstr("\r\n Turned twice \r\n Tester \r\n"));
+  EXPECT_EQ(
+      Text("Text2"),
+      QString::number(std::filesystem::file_size(kFixtures / "turn_south_west.vmf")) + " bytes");
+  EXPECT_EQ(Text("Text3"), QString::number(std::filesystem::file_size(roomFile)) + " bytes");
+  EXPECT_EQ(Text("Text4"), "Bend Test");
+  EXPECT_EQ(Text("Text5"), "3");
+  EXPECT_EQ(Text("Text6"), "6");
+  EXPECT_EQ(Text("Text7"), "18");
+  EXPECT_EQ(Text("Text8"), "2");
+  EXPECT_EQ(Text("Text9"), "Turn");
+  EXPECT_EQ(Find<QProgressBar>("ProgressBar1")->value(), 0);
+  EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Done!");
+  EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
+}
+
+TEST_F(KitWindowTest, AFaultShowsItsTwoBoxesAndGoIsEnabledAgain) {
+  std::string map = ReadFile(kFixtures / "alley_west.vmf");
+  map.replace(map.find("\"roomtype\" \"4\""), 14, "\"roomtype\" \"0\"");
+  WriteFile(temp / "misfit.vmf", map);
+  DialogAnswerer answerer(window);
+  Go(temp / "misfit.vmf");
+
+  ASSERT_EQ(answerer.boxes.size(), 2u);
+  EXPECT_EQ(answerer.boxes[0].first, "Warning!");
+  EXPECT_TRUE(
+      answerer.boxes[0].second.startsWith("There's a problem with this room: Your quilla_info"));
+  EXPECT_EQ(answerer.boxes[1],
+            std::make_pair(QString("RDK"), QString("Please, fix this error and try again!")));
+  EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Error occoured!");
+  EXPECT_EQ(Text("Text9"), "Two Way");
+  EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
+  EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
+}
+
+TEST_F(KitWindowTest, ANoEndsTheDeploymentAndGoIsEnabledAgain) {
+  std::string map = ReadFile(kFixtures / "alley_west.vmf");
+  map.replace(map.find("light_spot"), 10, "info_target");
+  WriteFile(temp / "dark.vmf", map);
+  DialogAnswerer answerer(window);
+  answerer.boxAnswers = {QMessageBox::No};
+  Go(temp / "dark.vmf");
+
+  EXPECT_THAT(
+      answerer.boxes,
+      ElementsAre(Pair("No Lights", "Your map has no lights! Do you want to continiune anyway?")));
+  EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Scanning... please wait!");
+  EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
+  EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
+}
+
+}  // namespace
+}  // namespace vendrel::roomkit
