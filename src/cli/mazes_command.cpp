@@ -55,13 +55,7 @@ void PrintMaze(const MadeMaze& maze) {
 }
 
 int RunMazes(const MazesOptions& options) {
-  std::filesystem::path programFolder;
-  try {
-    programFolder = ProgramFolder();
-  } catch (const std::filesystem::filesystem_error& error) {
-    std::cerr << kCommand << "cannot find the program folder: " << error.what() << "\n";
-    return 1;
-  }
+  const std::filesystem::path programFolder = ProgramFolder();
   TerminalHost host(false);
   SystemClock clock;
   RandomSource random(clock);

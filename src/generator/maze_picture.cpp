@@ -1,6 +1,7 @@
 #include "maze_picture.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <vector>
 
@@ -19,6 +20,8 @@ constexpr std::string_view kOneSidePatterns[4] = {"010000000", "000001000", "000
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
+
+std::uint8_t ColourByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
 
 void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
   for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -107,9 +110,9 @@ bool MazePicture::WriteBitmap(const std::filesystem::path& file) const {
     for (int column = 0; column < width; ++column) {
       const Rgb colour = canvas[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
                                 static_cast<std::size_t>(column)];
-      bytes.push_back(colour.blue);
-      bytes.push_back(colour.green);
-      bytes.push_back(colour.red);
+      bytes.push_back(ColourByte(colour.blue));
+      bytes.push_back(ColourByte(colour.green));
+      bytes.push_back(ColourByte(colour.red));
     }
     bytes.resize(rowStart + rowSize, 0);
   }

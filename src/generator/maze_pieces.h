@@ -86,7 +86,6 @@ class JunctionExits {
   void Add(Direction exit) { exits_[count_++] = exit; }
   const Direction* begin() const { return exits_.data(); }
   const Direction* end() const { return exits_.data() + count_; }
-  std::size_t size() const { return count_; }
   Direction operator[](std::size_t index) const { return exits_[index]; }
 
  private:

@@ -94,47 +94,46 @@ MonsterKey ReadMonsterKey(DataReader& reader) {
   return key;
 }
 
+// Every data file is a record count followed by that many records.
+template <class Record, class ReadOne>
+std::vector<Record> ReadRecords(const std::filesystem::path& file, std::size_t limit,
+                                ReadOne readOne) {
+  DataReader reader(file);
+  const std::size_t count = reader.Count(limit);
+  std::vector<Record> records;
+  records.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    records.push_back(readOne(reader));
+    reader.RecordDone();
+  }
+  return records;
+}
+
 }  // namespace
 
 std::vector<ItemRecord> ReadItemData(const std::filesystem::path& file) {
-  DataReader reader(file);
-  const std::size_t count = reader.Count(kMaxItemRecords);
-  std::vector<ItemRecord> items;
-  items.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) {
+  return ReadRecords<ItemRecord>(file, kMaxItemRecords, [](DataReader& reader) {
     ItemRecord record;
     record.name = reader.Text();
     record.weight = reader.Number("weight");
-    items.push_back(std::move(record));
-    reader.RecordDone();
-  }
-  return items;
+    return record;
+  });
 }
 
 std::vector<WeaponRecord> ReadGunData(const std::filesystem::path& file) {
-  DataReader reader(file);
-  const std::size_t count = reader.Count(kMaxWeaponRecords);
-  std::vector<WeaponRecord> weapons;
-  weapons.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) {
+  return ReadRecords<WeaponRecord>(file, kMaxWeaponRecords, [](DataReader& reader) {
     WeaponRecord record;
     record.depth = reader.Number("depth");
     record.className = reader.Text();
     record.ammunition1 = AmmunitionName(reader.Text());
     record.ammunition2 = AmmunitionName(reader.Text());
     record.ammunition3 = AmmunitionName(reader.Text());
-    weapons.push_back(std::move(record));
-    reader.RecordDone();
-  }
-  return weapons;
+    return record;
+  });
 }
 
 std::vector<MonsterRecord> ReadNpcData(const std::filesystem::path& file) {
-  DataReader reader(file);
-  const std::size_t count = reader.Count(kMaxMonsterRecords);
-  std::vector<MonsterRecord> monsters;
-  monsters.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) {
+  return ReadRecords<MonsterRecord>(file, kMaxMonsterRecords, [](DataReader& reader) {
     MonsterRecord record;
     record.className = reader.Text();
     record.depth = reader.Number("depth") / 100;
@@ -146,10 +145,8 @@ std::vector<MonsterRecord> ReadNpcData(const std::filesystem::path& file) {
                   std::to_string(kMaxMonsterKeys));
     }
     for (long long k = 0; k < keyCount; ++k) record.keys.push_back(ReadMonsterKey(reader));
-    monsters.push_back(std::move(record));
-    reader.RecordDone();
-  }
-  return monsters;
+    return record;
+  });
 }
 
 SpawnData ReadSpawnData(const std::filesystem::path& folder) {

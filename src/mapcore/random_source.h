@@ -34,6 +34,7 @@ class RandomSource {
   // Mixes x into the state.
   void Reseed(double x);
   // A reseed that would read the clock: with a custom seed, the seed goes in instead.
+  // Virtual so tests can see the values.
   virtual void ReseedFromClock(double clockValue);
 
   // Reseeds before a draw: from the clock three times, from the custom seed, or not at

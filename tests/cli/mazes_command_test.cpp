@@ -21,7 +21,7 @@ struct Outcome {
 class CopiedCli {
  public:
   CopiedCli() {
-    std::filesystem::copy_file(VENDREL_CLI_PATH, program_);
+    std::filesystem::copy_file(VENDREL_CLI, program_);
   }
   const std::filesystem::path& Folder() const { return folder_.Path(); }
 

@@ -19,7 +19,7 @@ class DrawnRequest : public ::testing::TestWithParam<RequestDraws> {};
 
 TEST_P(DrawnRequest, TakesTheWholePartOfEachScaledDraw) {
   testing::ScriptedEngine test;
-  test.random.script.assign(GetParam().draws.begin(), GetParam().draws.end());
+  test.random.draws.assign(GetParam().draws.begin(), GetParam().draws.end());
   const LineRequest request = DrawLineRequest(test.random);
   EXPECT_EQ(request.length, GetParam().request.length);
   EXPECT_EQ(request.startWith, GetParam().request.startWith);

@@ -24,7 +24,7 @@ struct ScriptedLine {
 
 std::string Create(const ScriptedLine& line) {
   ScriptedEngine test;
-  test.random.script.assign(line.draws.begin(), line.draws.end());
+  test.random.draws.assign(line.draws.begin(), line.draws.end());
   return CreateLine(test.engine, line.length, static_cast<Direction>(line.direction), line.end);
 }
 
@@ -111,11 +111,11 @@ TEST(CreateLine, ReseedsBeforeEveryDrawButTheThreeWayLength) {
   // Two straight cells and the end: a reseed at the start, one before each of the three
   // choices of a cell and one after every cell.
   CreateLine(test.engine, 3, 2, EndKind::Alley);
-  EXPECT_EQ(test.random.draws, 6);
+  EXPECT_EQ(test.random.drawsTaken, 6);
   EXPECT_EQ(test.random.randaCalls, 1 + 2 * 3 + 3);
 
   ScriptedEngine junction;
-  junction.random.script = {kNoTurn, kThreeWay, 0, 0.5, 0.1};
+  junction.random.draws = {kNoTurn, kThreeWay, 0, 0.5, 0.1};
   CreateLine(junction.engine, 3, 2, EndKind::Alley);
   // Reseeds before the two choices and the three-way choice, not before the length
   // draw; the flip reseeds on its own; each branch reseeds twice.
@@ -133,7 +133,7 @@ TEST(CreateLine, RefusesArgumentsOutOfRange) {
 
 TEST(MightFlip, ReseedsFromTheClockAndFlipsAboveOneHalf) {
   ScriptedEngine test;
-  test.random.script = {0.5, 0.50000001, 0.5001};
+  test.random.draws = {0.5, 0.50000001, 0.5001};
   int first = 1, second = 2;
   EXPECT_FALSE(MightFlip(test.engine, first, second));
   EXPECT_FALSE(MightFlip(test.engine, first, second)) << "the draw is taken in single precision";

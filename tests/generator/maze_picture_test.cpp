@@ -103,8 +103,8 @@ TEST(MazePicture, ChosenLineShowsItsStartPieceOneCellFromTheOrigin) {
 // further on, at (6, 0): its branches are painted all the same.
 TEST(MazePicture, BranchesBeyondTheTestBoundsArePainted) {
   ScriptedEngine test;
-  test.random.script.assign(12, 0.0);
-  for (const double draw : {0.0, 0.7, 0.0, 0.1}) test.random.script.push_back(draw);
+  test.random.draws.assign(12, 0.0);
+  for (const double draw : {0.0, 0.7, 0.0, 0.1}) test.random.draws.push_back(draw);
   MazeSurface surface;
   surface.SetShowSurf(true);
   const GoodLine good =

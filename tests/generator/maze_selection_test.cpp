@@ -38,12 +38,12 @@ TEST(GetGoodLine, WithoutDetailOnlyTheCountIsLogged) {
 // Turns right three times and ends on the start cell: (1,0), (1,-1), (0,-1), (0,0).
 TEST(GetGoodLine, BodyOnTheStartCellFailsAndFiveThousandFailuresAreFatal) {
   ScriptedEngine test;
-  test.random.script = {0.9, 0.1, 0.9, 0.9, 0.9, 0.9};
+  test.random.draws = {0.9, 0.1, 0.9, 0.9, 0.9, 0.9};
   test.random.cycle = true;
   MazeSurface surface;
   EXPECT_THROW(GetGoodLine(test.engine, surface, {4, StartKind::GameStart, EndKind::GameEnd, 2}),
                MapErrorExit);
-  EXPECT_EQ(test.random.draws, 6 * 5000) << "exactly 5000 attempts";
+  EXPECT_EQ(test.random.drawsTaken, 6 * 5000) << "exactly 5000 attempts";
   ASSERT_FALSE(test.host.messages.empty());
   EXPECT_EQ(test.host.messages.front().text,
             "An error occoured when creating map. Following error message was returned: Could not "
@@ -66,7 +66,7 @@ TEST(GetGoodLine, RefusesARequestOutOfRange) {
   for (const LineRequest& request : bad) {
     EXPECT_THROW(GetGoodLine(test.engine, surface, request), std::invalid_argument);
   }
-  EXPECT_EQ(test.random.draws, 0);
+  EXPECT_EQ(test.random.drawsTaken, 0);
 }
 
 TEST(GetStartRoom, IsOpenTowardsTheLine) {
