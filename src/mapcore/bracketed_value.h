@@ -14,14 +14,12 @@ inline bool IsBracketedVector(std::string_view value) {
 
 // The value without any bracket, written over `text` so a caller can reuse its buffer.
 inline void UnbracketInto(std::string& text, std::string_view value) {
-  text.clear();
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t bracket = value.find_first_of("[]", start);
-    text.append(value.substr(start, bracket == std::string_view::npos ? bracket : bracket - start));
-    if (bracket == std::string_view::npos) return;
-    start = bracket + 1;
+  text.resize(value.size());
+  char* out = text.data();
+  for (const char c : value) {
+    if (c != '[' && c != ']') *out++ = c;
   }
+  text.resize(static_cast<std::size_t>(out - text.data()));
 }
 
 inline std::string Unbracketed(std::string_view value) {
