@@ -151,9 +151,9 @@ std::vector<MonsterRecord> ReadNpcData(const std::filesystem::path& file) {
 
 SpawnData ReadSpawnData(const std::filesystem::path& folder) {
   SpawnData data;
-  data.items = ReadItemData(folder / "itemdata.ini");
-  data.weapons = ReadGunData(folder / "gundata.ini");
-  data.monsters = ReadNpcData(folder / "npcdata.ini");
+  data.items = ReadItemData(folder / kItemDataFile);
+  data.weapons = ReadGunData(folder / kGunDataFile);
+  data.monsters = ReadNpcData(folder / kNpcDataFile);
   return data;
 }
 

@@ -53,7 +53,11 @@ std::vector<ItemRecord> ReadItemData(const std::filesystem::path& file);
 std::vector<WeaponRecord> ReadGunData(const std::filesystem::path& file);
 std::vector<MonsterRecord> ReadNpcData(const std::filesystem::path& file);
 
-// "itemdata.ini", "gundata.ini" and "npcdata.ini" from the folder.
+inline constexpr const char* kItemDataFile = "itemdata.ini";
+inline constexpr const char* kGunDataFile = "gundata.ini";
+inline constexpr const char* kNpcDataFile = "npcdata.ini";
+
+// The three data files from the folder.
 SpawnData ReadSpawnData(const std::filesystem::path& folder);
 
 }  // namespace vendrel

@@ -14,6 +14,8 @@ namespace vendrel {
 namespace {
 
 constexpr std::size_t kMinItemRecords = 3;
+// What a room works with when its data files could not be read.
+const SpawnData kNoData;
 
 // An item drawn by weight: a class name, "weapon", "ammo", or empty when nothing is drawn.
 std::string DrawItem(const Engine& engine, const std::vector<ItemRecord>& items,
@@ -40,7 +42,7 @@ class Expansion {
         depth_(depth),
         spawnKind_(spawnKind) {
     try {
-      data_ = ReadSpawnData(context.dataFolder);
+      data_ = &context.spawnData.Read(context.dataFolder);
     } catch (const MapFormatError& error) {
       MapError(engine_, error.what(), false);
     }
@@ -89,7 +91,7 @@ class Expansion {
     const std::string& what = record_.spawnwhat.text;
     std::string placed;
     if (what == "0" || what == "4") {
-      const std::string drawn = DrawItem(engine_, data_.items, context_.shareList, what == "4");
+      const std::string drawn = DrawItem(engine_, data_->items, context_.shareList, what == "4");
       if (drawn == "weapon") {
         placed = Weapon();
       } else if (drawn == "ammo") {
@@ -108,17 +110,17 @@ class Expansion {
   }
 
   std::string Weapon() {
-    return ChooseWeapon(engine_, data_.weapons, context_.weaponsGiven,
+    return ChooseWeapon(engine_, data_->weapons, context_.weaponsGiven,
                         context_.options.newWeapons, depth_);
   }
 
   std::string Ammunition(bool open) {
-    return ChooseAmmunition(engine_, data_.weapons, context_.weaponsGiven, open);
+    return ChooseAmmunition(engine_, data_->weapons, context_.weaponsGiven, open);
   }
 
   void PlaceMonster() {
     if (context_.options.noMonsters) return;
-    const auto monster = ChooseMonster(engine_.random, data_.monsters, context_.options.enemies,
+    const auto monster = ChooseMonster(engine_.random, data_->monsters, context_.options.enemies,
                                        depth_, spawnKind_);
     if (monster) Append(monster->className, monster->keys);
   }
@@ -135,7 +137,7 @@ class Expansion {
   Items& worldInserts_;
   double depth_;
   std::string_view spawnKind_;
-  SpawnData data_;
+  const SpawnData* data_ = &kNoData;
   EntityRecord record_;
 };
 

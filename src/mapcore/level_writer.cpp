@@ -70,12 +70,16 @@ void LevelWriter::Close() {
 std::string KeyValueRow(std::string_view key, std::string_view value) {
   std::string row;
   row.reserve(key.size() + value.size() + 5);
-  row += '"';
-  row += key;
-  row += "\" \"";
-  row += value;
-  row += '"';
+  AppendKeyValueRow(row, key, value);
   return row;
+}
+
+void AppendKeyValueRow(std::string& out, std::string_view key, std::string_view value) {
+  out += '"';
+  out += key;
+  out += "\" \"";
+  out += value;
+  out += '"';
 }
 
 void WriteLevelHeader(LevelWriter& writer, std::string_view skyName) {

@@ -44,6 +44,8 @@ class LevelWriter {
 
 // The map-form row of a key and its value.
 std::string KeyValueRow(std::string_view key, std::string_view value);
+// The same row appended to `out`.
+void AppendKeyValueRow(std::string& out, std::string_view key, std::string_view value);
 
 // The version block, the visibility groups and the opening of the world block.
 void WriteLevelHeader(LevelWriter& writer, std::string_view skyName);

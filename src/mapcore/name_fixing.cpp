@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_set>
+#include <vector>
 
 #include "name_letters.h"
 #include "text_case.h"
@@ -31,17 +31,20 @@ constexpr std::array<std::string_view, 109> kNameKeys = {
     "dustoff3", "dustoff4", "dustoff5", "dustoff6", "apcvehiclename", "dropbombattarget",
     "dropbombattargetalways", "defaulttarget"};
 
-const std::unordered_set<std::string_view>& NameKeySet() {
-  static const std::unordered_set<std::string_view> keys(kNameKeys.begin(), kNameKeys.end());
-  return keys;
-}
+constexpr std::size_t kLongestNameKey =
+    std::max_element(kNameKeys.begin(), kNameKeys.end(),
+                     [](auto a, auto b) { return a.size() < b.size(); })
+        ->size();
 
-std::size_t LongestNameKey() {
-  static const std::size_t longest =
-      std::max_element(kNameKeys.begin(), kNameKeys.end(),
-                       [](auto a, auto b) { return a.size() < b.size(); })
-          ->size();
-  return longest;
+// The keys grouped by length: nearly every item of a room is asked, and most fail on
+// their length or first letter without being lowered or hashed.
+const std::array<std::vector<std::string_view>, kLongestNameKey + 1>& NameKeysByLength() {
+  static const auto byLength = [] {
+    std::array<std::vector<std::string_view>, kLongestNameKey + 1> keys;
+    for (const std::string_view key : kNameKeys) keys[key.size()].push_back(key);
+    return keys;
+  }();
+  return byLength;
 }
 
 // A connection value is "target,input,parameter,delay,times"; only the target is a name.
@@ -75,8 +78,10 @@ std::size_t FixConnections(Items& items, std::size_t key, NameList& names, long 
 
 bool IsNameKey(std::string_view key) {
   if (key.substr(0, 4) == "node") return true;
-  if (key.size() > LongestNameKey()) return false;
-  return NameKeySet().contains(ToLowerAscii(key));
+  if (key.size() > kLongestNameKey) return false;
+  const auto& candidates = NameKeysByLength()[key.size()];
+  return std::any_of(candidates.begin(), candidates.end(),
+                     [key](std::string_view name) { return EqualsIgnoringCase(key, name); });
 }
 
 std::string CheckNameList(NameList& names, long long& nameCounter, std::string_view theName) {

@@ -16,6 +16,19 @@ std::optional<double> ParseNumber(std::string_view text) {
   const char* last = text.data() + text.size();
   if (*first == '+') ++first;
   if (first == last) return std::nullopt;
+  // Whole numbers of up to 15 digits, most of map text, are exact as doubles: no need for
+  // the general parser.
+  const bool negative = *first == '-';
+  const char* digits = first + (negative ? 1 : 0);
+  if (digits != last && last - digits <= 15) {
+    long long whole = 0;
+    const char* d = digits;
+    for (; d != last && *d >= '0' && *d <= '9'; ++d) whole = whole * 10 + (*d - '0');
+    if (d == last) {
+      const auto magnitude = static_cast<double>(whole);
+      return negative ? -magnitude : magnitude;
+    }
+  }
   double value = 0;
   const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
   if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
@@ -29,13 +42,26 @@ double NumberOrThrow(std::string_view text) {
 }
 
 std::string FormatNumber(double value) {
-  if (value == 0 || std::isnan(value)) return "0";
-  if (std::isinf(value)) return value > 0 ? "1E+308" : "-1E+308";
+  std::string out;
+  AppendNumber(out, value);
+  return out;
+}
+
+void AppendNumber(std::string& out, double value) {
+  if (value == 0 || std::isnan(value)) {
+    out += '0';
+    return;
+  }
+  if (std::isinf(value)) {
+    out += value > 0 ? "1E+308" : "-1E+308";
+    return;
+  }
   // Whole numbers, most of what map text holds, need no rounding to 15 digits.
   if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
     char whole[24];
     const auto printed = std::to_chars(whole, whole + sizeof whole, static_cast<long long>(value));
-    return std::string(whole, printed.ptr);
+    out.append(whole, printed.ptr);
+    return;
   }
 
   // 15 significant digits, rounded without the locale's help, then laid out by hand.
@@ -44,15 +70,17 @@ std::string FormatNumber(double value) {
       std::to_chars(scientific, scientific + sizeof scientific - 1, std::fabs(value),
                     std::chars_format::scientific, 14);
   *printed.ptr = '\0';
-  std::string digits;
+  char digitBuffer[24];
+  std::size_t digitCount = 0;
   const char* p = scientific;
   for (; *p != 'e'; ++p) {
-    if (*p != '.') digits.push_back(*p);
+    if (*p != '.') digitBuffer[digitCount++] = *p;
   }
   const int exponent = std::atoi(p + 1);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (digitCount > 1 && digitBuffer[digitCount - 1] == '0') --digitCount;
+  const std::string_view digits(digitBuffer, digitCount);
 
-  std::string out = value < 0 ? "-" : "";
+  if (value < 0) out += '-';
   if (exponent >= -5 && exponent <= 15) {
     if (exponent >= 0) {
       const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
@@ -69,7 +97,7 @@ std::string FormatNumber(double value) {
       out.append(static_cast<std::size_t>(-exponent - 1), '0');
       out += digits;
     }
-    return out;
+    return;
   }
   out += digits.substr(0, 1);
   if (digits.size() > 1) {
@@ -79,33 +107,50 @@ std::string FormatNumber(double value) {
   char exponentText[16];
   std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
                 std::abs(exponent));
-  return out + exponentText;
+  out += exponentText;
 }
 
 ThreeParts CSplit(std::string_view text) {
-  ThreeParts parts;
+  const ThreePartViews views = CSplitViews(text);
+  return {std::string(views.first), std::string(views.second), std::string(views.third)};
+}
+
+ThreePartViews CSplitViews(std::string_view text) {
+  // The insides run from after the 1st, 3rd and 5th parenthesis to the next one, or to the
+  // text's end when none follows.
+  std::string_view parts[3];
   int counter = 0;
-  for (const char c : text) {
-    if (c == '(' || c == ')') {
-      if (++counter == 6) break;
-      continue;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '(' && c != ')') continue;
+    ++counter;
+    if (counter % 2 == 1) {
+      start = i + 1;
+    } else {
+      parts[counter / 2 - 1] = text.substr(start, i - start);
+      if (counter == 6) break;
     }
-    if (counter == 1) parts.first.push_back(c);
-    else if (counter == 3) parts.second.push_back(c);
-    else if (counter == 5) parts.third.push_back(c);
   }
-  return parts;
+  if (counter % 2 == 1) parts[counter / 2] = text.substr(start);
+  return {parts[0], parts[1], parts[2]};
 }
 
 FiveFields SSplit(std::string_view text) {
-  FiveFields fields;
-  std::string* slots[] = {&fields.f1, &fields.f2, &fields.f3, &fields.f4, &fields.f5};
+  const FiveFieldViews views = SSplitViews(text);
+  return {std::string(views.f1), std::string(views.f2), std::string(views.f3),
+          std::string(views.f4), std::string(views.f5)};
+}
+
+FiveFieldViews SSplitViews(std::string_view text) {
+  FiveFieldViews fields;
+  std::string_view* slots[] = {&fields.f1, &fields.f2, &fields.f3, &fields.f4, &fields.f5};
   std::size_t index = 0;
   std::size_t start = 0;
   while (index < 5) {
     const std::size_t blank = text.find(' ', start);
     const std::size_t stop = blank == std::string_view::npos ? text.size() : blank;
-    slots[index]->assign(text.substr(start, stop - start));
+    *slots[index] = text.substr(start, stop - start);
     if (blank == std::string_view::npos) break;
     start = blank + 1;
     ++index;

@@ -24,6 +24,8 @@ double NumberOrThrow(std::string_view text);
 // Shortest form with at most 15 significant digits: whole values without a point, no
 // trailing zeros, no plus sign, no exponent for magnitudes from 1e-5 to 1e15.
 std::string FormatNumber(double value);
+// The same text appended to `out`, so a caller building a line reuses its buffer.
+void AppendNumber(std::string& out, double value);
 
 struct ThreeParts {
   std::string first, second, third;
@@ -32,10 +34,20 @@ struct FiveFields {
   std::string f1, f2, f3, f4, f5;
 };
 
+// The same splits as views into the text, for callers that only read the fields.
+struct ThreePartViews {
+  std::string_view first, second, third;
+};
+struct FiveFieldViews {
+  std::string_view f1, f2, f3, f4, f5;
+};
+
 // Insides of the first three parenthesised groups.
 ThreeParts CSplit(std::string_view text);
+ThreePartViews CSplitViews(std::string_view text);
 // First five blank-separated fields; every blank counts, so two blanks give an empty field.
 FiveFields SSplit(std::string_view text);
+FiveFieldViews SSplitViews(std::string_view text);
 
 std::string LocaleToPoint(std::string_view text, char decimalSymbol);
 std::string PointToLocale(std::string_view text, char decimalSymbol);

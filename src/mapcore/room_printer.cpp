@@ -24,21 +24,23 @@ void PrintRoom(const Items& worldInserts, const Items& room, LevelWriter& writer
     }
     const std::string& item = at(i);
     if (item.empty()) continue;
+    // The row is built in one buffer for the whole room.
+    line.clear();
     if (item == "}") {
       --depth;
-      line = item;
+      line += item;
     } else if (item == "{") {
       openPending = true;
-      line = item;
+      line += item;
     } else if (item == kWorldEndMarker) {
       entityMode = true;
       continue;
     } else {
       const std::string& next = i + 1 < total ? at(i + 1) : kNone;
       if (next == "{") {
-        line = item;
+        line += item;
       } else {
-        line = KeyValueRow(item, next);
+        AppendKeyValueRow(line, item, next);
         ++i;
       }
     }

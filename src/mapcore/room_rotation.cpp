@@ -1,5 +1,8 @@
 #include "room_rotation.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "bracketed_value.h"
 #include "number_text.h"
 #include "room_value_error.h"
@@ -8,37 +11,86 @@
 namespace vendrel {
 namespace {
 
-std::string TurnPoint(std::string_view xyz) {
-  const FiveFields f = SSplit(xyz);
-  return r90_Co(f.f2, true) + " " + r90_Co(f.f1, false) + " " + f.f3;
+// The turned values are built in buffers kept for the whole room, so a turn costs no
+// allocation once they have grown.
+struct TurnBuffers {
+  std::string out;
+  std::string unbracketed;
+};
+
+// r90_Co(number, false) appended: zero and empty keep their text, the rest flips sign.
+void AppendNegated(std::string& out, std::string_view number) {
+  if (number.empty()) return;
+  const double value = NumberOrThrow(number);
+  if (value != 0) {
+    AppendNumber(out, -value);
+  } else {
+    out += number;
+  }
 }
 
-std::string TurnPlane(std::string_view plane) {
-  const ThreeParts p = CSplit(plane);
-  return "(" + TurnPoint(p.first) + ") (" + TurnPoint(p.second) + ") (" + TurnPoint(p.third) + ")";
+void AppendTurnedPoint(std::string& out, std::string_view xyz) {
+  const FiveFieldViews f = SSplitViews(xyz);
+  out += f.f2;
+  out += ' ';
+  AppendNegated(out, f.f1);
+  out += ' ';
+  out += f.f3;
 }
 
-std::string TurnTextureAxis(std::string_view axis) {
-  const FiveFields f = SSplit(Unbracketed(axis));
-  return "[" + r90_Co(f.f2, true) + " " + r90_Co(f.f1, false) + " " + f.f3 + " " + f.f4 + "] " +
-         f.f5;
+void TurnPlane(TurnBuffers& buffers, std::string_view plane) {
+  const ThreePartViews p = CSplitViews(plane);
+  std::string& out = buffers.out;
+  out += '(';
+  AppendTurnedPoint(out, p.first);
+  out += ") (";
+  AppendTurnedPoint(out, p.second);
+  out += ") (";
+  AppendTurnedPoint(out, p.third);
+  out += ')';
 }
 
-std::string TurnYaw(std::string_view yaw) {
-  if (yaw.empty()) return {};
+void TurnTextureAxis(TurnBuffers& buffers, std::string_view axis) {
+  UnbracketInto(buffers.unbracketed, axis);
+  const FiveFieldViews f = SSplitViews(buffers.unbracketed);
+  std::string& out = buffers.out;
+  out += '[';
+  out += f.f2;
+  out += ' ';
+  AppendNegated(out, f.f1);
+  out += ' ';
+  out += f.f3;
+  out += ' ';
+  out += f.f4;
+  out += "] ";
+  out += f.f5;
+}
+
+void AppendTurnedYaw(std::string& out, std::string_view yaw) {
+  if (yaw.empty()) return;
   double turned = NumberOrThrow(yaw) - 90;
   if (turned < 0) turned += 360;
-  return FormatNumber(turned);
+  AppendNumber(out, turned);
 }
 
-std::string TurnAngles(std::string_view angles) {
-  const FiveFields f = SSplit(angles);
-  return f.f1 + " " + TurnYaw(f.f2) + " " + f.f3;
+void TurnAngles(std::string& out, std::string_view angles) {
+  const FiveFieldViews f = SSplitViews(angles);
+  out += f.f1;
+  out += ' ';
+  AppendTurnedYaw(out, f.f2);
+  out += ' ';
+  out += f.f3;
 }
 
 enum class TurnKey { None, ClassName, Plane, Point, StartPosition, TextureAxis, Angles };
 
 TurnKey TurnKeyOf(std::string_view item) {
+  // Most items are no key at all; their length tells without comparing letters.
+  constexpr std::size_t kKeyLengths[] = {5, 6, 9, 11, 13};
+  if (std::find(std::begin(kKeyLengths), std::end(kKeyLengths), item.size()) ==
+      std::end(kKeyLengths)) {
+    return TurnKey::None;
+  }
   if (EqualsIgnoringCase(item, "classname")) return TurnKey::ClassName;
   if (EqualsIgnoringCase(item, "plane")) return TurnKey::Plane;
   if (EqualsIgnoringCase(item, "origin") || EqualsIgnoringCase(item, "point0") ||
@@ -53,31 +105,40 @@ TurnKey TurnKeyOf(std::string_view item) {
   return TurnKey::None;
 }
 
-void TurnValue(TurnKey key, std::string& value, std::string& className) {
+// Builds the turned value in buffers.out; false when the value stays as it is.
+bool TurnValue(TurnKey key, const std::string& value, std::string& className,
+               TurnBuffers& buffers) {
+  buffers.out.clear();
   switch (key) {
     case TurnKey::ClassName:
       className = value;
-      break;
+      return false;
     case TurnKey::Plane:
-      value = TurnPlane(value);
-      break;
+      TurnPlane(buffers, value);
+      return true;
     case TurnKey::Point:
-      value = TurnPoint(value);
-      break;
+      AppendTurnedPoint(buffers.out, value);
+      return true;
     case TurnKey::StartPosition:
       // A func_movelinear keeps a plain fraction under the same key; only the vector turns.
-      if (IsBracketedVector(value)) value = "[" + TurnPoint(Unbracketed(value)) + "]";
-      break;
+      if (!IsBracketedVector(value)) return false;
+      UnbracketInto(buffers.unbracketed, value);
+      buffers.out += '[';
+      AppendTurnedPoint(buffers.out, buffers.unbracketed);
+      buffers.out += ']';
+      return true;
     case TurnKey::TextureAxis:
-      value = TurnTextureAxis(value);
-      break;
+      TurnTextureAxis(buffers, value);
+      return true;
     case TurnKey::Angles:
       // Brush entities take their direction from their brushes.
-      if (!StartsWithIgnoringCase(className, "func_")) value = TurnAngles(value);
-      break;
+      if (StartsWithIgnoringCase(className, "func_")) return false;
+      TurnAngles(buffers.out, value);
+      return true;
     case TurnKey::None:
       break;
   }
+  return false;
 }
 
 }  // namespace
@@ -88,12 +149,13 @@ void Rotator(Items& room, int rotations) {
 
 void Rotate90(Items& room) {
   std::string className;
+  TurnBuffers buffers;
   for (std::size_t i = 0; i + 1 < room.size(); ++i) {
     const TurnKey key = TurnKeyOf(room[i]);
     if (key == TurnKey::None) continue;
     ++i;
     try {
-      TurnValue(key, room[i], className);
+      if (TurnValue(key, room[i], className, buffers)) room[i].assign(buffers.out);
     } catch (const NumberTextError& error) {
       throw RoomValueError(i, room[i - 1], room[i],
                            "holds \"" + error.Text() + "\" where a number is needed");

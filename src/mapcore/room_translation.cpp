@@ -1,7 +1,7 @@
 #include "room_translation.h"
 
 #include <cmath>
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "bracketed_value.h"
@@ -30,29 +30,45 @@ MoveKey MoveKeyOf(std::string_view item) {
 
 struct MovedPoint {
   double x, y, z;
-  std::string Text() const {
-    return FormatNumber(x) + " " + FormatNumber(y) + " " + FormatNumber(z);
+  void AppendTo(std::string& out) const {
+    AppendNumber(out, x);
+    out += ' ';
+    AppendNumber(out, y);
+    out += ' ';
+    AppendNumber(out, z);
   }
 };
 
 MovedPoint MovePoint(std::string_view xyz, const Vec3& offset) {
-  const FiveFields f = SSplit(xyz);
+  const FiveFieldViews f = SSplitViews(xyz);
   return {NumberOrThrow(f.f1) + offset.x, NumberOrThrow(f.f2) + offset.y,
           NumberOrThrow(f.f3) + offset.z};
 }
 
-// Nothing when the texture scale is zero.
-std::optional<std::string> MoveTextureAxis(std::string_view axis, const Vec3& offset) {
-  const FiveFields f = SSplit(Unbracketed(axis));
+// Builds the moved axis in `out`; false when the texture scale is zero.
+bool MoveTextureAxis(std::string& out, std::string& unbracketed, std::string_view axis,
+                     const Vec3& offset) {
+  UnbracketInto(unbracketed, axis);
+  const FiveFieldViews f = SSplitViews(unbracketed);
   const double ux = NumberOrThrow(f.f1), uy = NumberOrThrow(f.f2), uz = NumberOrThrow(f.f3);
   const double scale = NumberOrThrow(f.f5);
-  if (scale == 0) return std::nullopt;
+  if (scale == 0) return false;
   double moved = NumberOrThrow(f.f4);
   moved -= ux * offset.x / scale;
   moved -= uy * offset.y / scale;
   moved -= uz * offset.z / scale;
   if (moved > kTextureOffsetWrap) moved = std::fmod(std::nearbyint(moved), kTextureOffsetWrap);
-  return "[" + f.f1 + " " + f.f2 + " " + f.f3 + " " + FloorToThousandths(moved) + "] " + f.f5;
+  out += '[';
+  out += f.f1;
+  out += ' ';
+  out += f.f2;
+  out += ' ';
+  out += f.f3;
+  out += ' ';
+  out += FloorToThousandths(moved);
+  out += "] ";
+  out += f.f5;
+  return true;
 }
 
 }  // namespace
@@ -65,49 +81,61 @@ TranslationResult SetOrigins(Items& room, const Vec3& offset, ConnectorPositions
   }
 
   TranslationResult result;
+  // Moved values are built here and copied over the old ones, so no value allocates once
+  // the buffers have grown.
+  std::string out;
+  std::string unbracketed;
   for (std::size_t i = 0; i + 1 < room.size(); ++i) {
     const MoveKey key = MoveKeyOf(room[i]);
     if (key == MoveKey::None) continue;
     ++i;
     std::string& value = room[i];
+    out.clear();
     try {
       switch (key) {
         case MoveKey::StartPosition:
           // A func_movelinear keeps a plain fraction under the same key.
-          if (IsBracketedVector(value)) {
-            value = "[" + MovePoint(Unbracketed(value), offset).Text() + "]";
-          }
+          if (!IsBracketedVector(value)) continue;
+          UnbracketInto(unbracketed, value);
+          out += '[';
+          MovePoint(unbracketed, offset).AppendTo(out);
+          out += ']';
           break;
         case MoveKey::Plane: {
-          const ThreeParts points = CSplit(value);
+          const ThreePartViews points = CSplitViews(value);
           const MovedPoint first = MovePoint(points.first, offset);
           if (BadPos(first.x, first.y, first.z)) {
-            result.boundaryErrors.push_back(points.first);
+            result.boundaryErrors.emplace_back(points.first);
             if (static_cast<int>(result.boundaryErrors.size()) >= kBoundaryErrorLimit) {
               result.aborted = true;
               return result;
             }
           }
-          value = "(" + first.Text() + ") (" + MovePoint(points.second, offset).Text() + ") (" +
-                  MovePoint(points.third, offset).Text() + ")";
+          out += '(';
+          first.AppendTo(out);
+          out += ") (";
+          MovePoint(points.second, offset).AppendTo(out);
+          out += ") (";
+          MovePoint(points.third, offset).AppendTo(out);
+          out += ')';
           break;
         }
         case MoveKey::Point:
-          value = MovePoint(value, offset).Text();
+          MovePoint(value, offset).AppendTo(out);
           break;
-        case MoveKey::TextureAxis: {
-          auto moved = MoveTextureAxis(value, offset);
-          if (!moved) throw RoomValueError(i, room[i - 1], value, "has a texture scale of zero");
-          value = std::move(*moved);
+        case MoveKey::TextureAxis:
+          if (!MoveTextureAxis(out, unbracketed, value, offset)) {
+            throw RoomValueError(i, room[i - 1], value, "has a texture scale of zero");
+          }
           break;
-        }
         case MoveKey::None:
-          break;
+          continue;
       }
     } catch (const NumberTextError& error) {
       throw RoomValueError(i, room[i - 1], value,
                            "holds \"" + error.Text() + "\" where a number is needed");
     }
+    value.assign(out);
   }
   return result;
 }
