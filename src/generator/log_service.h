@@ -30,6 +30,8 @@ class LogService {
   // The "Show More Detailed Status" box.
   void SetDetailedStatus(bool detailed) { detailedStatus_ = detailed; }
   bool DetailedStatus() const { return detailedStatus_; }
+  // True when a detail line would change nothing: the file is open and detail is off.
+  bool DropsDetail() const { return file_ != nullptr && !detailedStatus_; }
 
   bool IsOpen() const { return file_ != nullptr; }
   const std::filesystem::path& FilePath() const { return path_; }

@@ -113,19 +113,26 @@ void AppendLine(const Engine& engine, std::string& line, int length, Direction d
 }  // namespace
 
 std::string CreateLine(const Engine& engine, int length, Direction direction, EndKind endKind) {
+  std::string line;
+  CreateLine(engine, line, length, direction, endKind);
+  return line;
+}
+
+void CreateLine(const Engine& engine, std::string& line, int length, Direction direction,
+                EndKind endKind) {
   if (length < 0 || !IsDirection(direction) || !IsEndKind(static_cast<int>(endKind))) {
     throw std::invalid_argument(
         "CreateLine needs a length of 0 or more, a direction 1 to 4 and an end kind 0 to 2");
   }
-  std::string line;
+  line.clear();
   line.reserve(2 * static_cast<std::size_t>(length));
   AppendLine(engine, line, length, direction, endKind);
-  return line;
 }
 
 bool DrawFlipCoin(const Engine& engine) {
-  const float secondsSinceMidnight = static_cast<float>(engine.clock.CoarseSecondsSinceMidnight());
-  engine.random.ReseedFromClock((937.7034 - secondsSinceMidnight) + engine.clock.Now().second);
+  const SeedTime time = engine.clock.SeedReading();
+  const float secondsSinceMidnight = static_cast<float>(time.secondsSinceMidnight);
+  engine.random.ReseedFromClock((937.7034 - secondsSinceMidnight) + time.local.second);
   return static_cast<float>(engine.random.Draw()) > 0.5f;
 }
 

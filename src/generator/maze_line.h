@@ -13,6 +13,9 @@ namespace vendrel {
 // main branch ending in `endKind` and every side branch in an alley. Draws from the
 // engine's random source, reseeding before nearly every draw.
 std::string CreateLine(const Engine& engine, int length, Direction direction, EndKind endKind);
+// The same into `line`, whose room is reused from one attempt to the next.
+void CreateLine(const Engine& engine, std::string& line, int length, Direction direction,
+                EndKind endKind);
 
 template <typename T>
 void Flip(T& v1, T& v2) {

@@ -63,19 +63,28 @@ void MazeSurface::DrawPoint(int xt, int yt, std::string_view fillIndex, Rgb colo
 std::string_view MazeSurface::TestSurfDraw(const Engine& engine, int gx, int gy,
                                            std::string_view pText, Direction direction) {
   if (!IsDirection(direction)) throw std::invalid_argument("A maze walk needs a direction 1 to 4");
-  return Walk(engine, {gx, gy}, pText, direction, true);
+  return Walk(engine, {gx, gy}, pText, direction, WalkMode::CountFaults);
+}
+
+bool MazeSurface::WalkPasses(const Engine& engine, int gx, int gy, std::string_view body,
+                             Direction direction) {
+  if (!IsDirection(direction)) throw std::invalid_argument("A maze walk needs a direction 1 to 4");
+  Walk(engine, {gx, gy}, body, direction, showSurf_ ? WalkMode::CountFaults : WalkMode::StopAtFault);
+  return surfFault_ == 0;
 }
 
 void MazeSurface::PaintLine(const Engine& engine, std::string_view startAndBody,
                             Direction direction) {
   if (!IsDirection(direction)) throw std::invalid_argument("A maze walk needs a direction 1 to 4");
   picture_.Clear();
-  Walk(engine, {0, 0}, startAndBody, direction, false);
+  Walk(engine, {0, 0}, startAndBody, direction, WalkMode::PaintAll);
 }
 
 std::string_view MazeSurface::Walk(const Engine& engine, GridCell start, std::string_view text,
-                                   Direction direction, bool refuseBadStart) {
-  if (refuseBadStart && BadPos(kCellSize * start.x, kCellSize * start.y, 0)) {
+                                   Direction direction, WalkMode mode) {
+  // Once a fault is counted the line has failed; the rest of the walk cannot mend it.
+  const bool stopAtFault = mode == WalkMode::StopAtFault;
+  if (mode != WalkMode::PaintAll && BadPos(kCellSize * start.x, kCellSize * start.y, 0)) {
     surfFault_ = kBadStartFault;
     return {};
   }
@@ -85,11 +94,13 @@ std::string_view MazeSurface::Walk(const Engine& engine, GridCell start, std::st
     const int piece = ParsePiece(text.substr(i, 2));
     if (piece == kNotAPiece) continue;
     DrawPoint(cell.x, cell.y, CellPattern(piece), CellColour(piece));
+    if (stopAtFault && surfFault_ != 0) return {};
     const std::string_view rest = text.substr(i + 2);
     if (IsJunction(piece)) {
       std::string_view remainder = rest;
       for (const Direction exit : ExitsOf(engine, piece, direction)) {
-        remainder = Walk(engine, cell, remainder, exit, refuseBadStart);
+        remainder = Walk(engine, cell, remainder, exit, mode);
+        if (stopAtFault && surfFault_ != 0) return {};
       }
       return remainder;
     }

@@ -35,6 +35,12 @@ class MazeSurface {
   std::string_view TestSurfDraw(const Engine& engine, int gx, int gy, std::string_view pText,
                                 Direction direction);
 
+  // The surface test of a body from cell (gx, gy): true when the walk enters no cell twice
+  // and starts nowhere outside the world bounds. A failed walk stops at its first fault
+  // unless ShowSurf is on, for then the picture shows the whole walk.
+  bool WalkPasses(const Engine& engine, int gx, int gy, std::string_view body,
+                  Direction direction);
+
   // Paints a chosen line (its start code and body) from the start cell on a cleared
   // picture. Unlike the test walk it refuses no branch, so the picture shows every cell.
   void PaintLine(const Engine& engine, std::string_view startAndBody, Direction direction);
@@ -50,8 +56,10 @@ class MazeSurface {
  private:
   // Occupies a cell; false when it was occupied already.
   bool Mark(GridCell cell);
+
+  enum class WalkMode { CountFaults, StopAtFault, PaintAll };
   std::string_view Walk(const Engine& engine, GridCell start, std::string_view text,
-                        Direction direction, bool refuseBadStart);
+                        Direction direction, WalkMode mode);
 
   std::vector<std::uint8_t> grid_;
   std::vector<std::size_t> touched_;

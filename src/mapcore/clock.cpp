@@ -31,18 +31,24 @@ double SecondsOf(const Reading& reading) {
          reading.fraction;
 }
 
-}  // namespace
-
-LocalTime SystemClock::Now() const {
-  const std::tm& local = ReadLocalTime(CLOCK_REALTIME_COARSE).local;
+LocalTime LocalTimeOf(const std::tm& local) {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
           local.tm_hour,        local.tm_min,     local.tm_sec};
 }
+
+}  // namespace
+
+LocalTime SystemClock::Now() const { return LocalTimeOf(ReadLocalTime(CLOCK_REALTIME_COARSE).local); }
 
 double SystemClock::SecondsSinceMidnight() const { return SecondsOf(ReadLocalTime(CLOCK_REALTIME)); }
 
 double SystemClock::CoarseSecondsSinceMidnight() const {
   return SecondsOf(ReadLocalTime(CLOCK_REALTIME_COARSE));
+}
+
+SeedTime SystemClock::SeedReading() const {
+  const Reading reading = ReadLocalTime(CLOCK_REALTIME_COARSE);
+  return {LocalTimeOf(reading.local), SecondsOf(reading)};
 }
 
 }  // namespace vendrel

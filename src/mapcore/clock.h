@@ -7,6 +7,12 @@ struct LocalTime {
   int hour = 0, minute = 0, second = 0;
 };
 
+// One coarse reading for a reseed: the local time and the seconds since midnight together.
+struct SeedTime {
+  LocalTime local;
+  double secondsSinceMidnight = 0;
+};
+
 // The wall clock, a seam so tests decide what time it is.
 class Clock {
  public:
@@ -17,6 +23,8 @@ class Clock {
   // The same for seeding the random source, which reads it before nearly every draw: a
   // clock may answer from a cheaper reading a few milliseconds coarse.
   virtual double CoarseSecondsSinceMidnight() const { return SecondsSinceMidnight(); }
+  // Both coarse values a reseed needs; a clock may answer them from a single reading.
+  virtual SeedTime SeedReading() const { return {Now(), CoarseSecondsSinceMidnight()}; }
 };
 
 class SystemClock final : public Clock {
@@ -24,6 +32,7 @@ class SystemClock final : public Clock {
   LocalTime Now() const override;
   double SecondsSinceMidnight() const override;
   double CoarseSecondsSinceMidnight() const override;
+  SeedTime SeedReading() const override;
 };
 
 }  // namespace vendrel

@@ -65,12 +65,14 @@ void RandomSource::Randa() {
       MixIn(state_, static_cast<double>(customSeed_));
       return;
     case SeedMode::Clock: {
-      const LocalTime now = clock_.Now();
+      // The coarse clock moves every few milliseconds, so one reading serves all three.
+      const SeedTime time = clock_.SeedReading();
+      const LocalTime& now = time.local;
       std::uint64_t state = state_;
       {
         const double r1 = NextUniform(state);
         const double r2 = NextUniform(state);
-        MixIn(state, clock_.CoarseSecondsSinceMidnight() + now.minute * r1 + r2);
+        MixIn(state, time.secondsSinceMidnight + now.minute * r1 + r2);
       }
       {
         const double r3 = NextUniform(state);
@@ -80,7 +82,7 @@ void RandomSource::Randa() {
       {
         const double r5 = NextUniform(state);
         const double r6 = NextUniform(state);
-        MixIn(state, clock_.CoarseSecondsSinceMidnight() * now.second - r5 * 14.2562 + r6);
+        MixIn(state, time.secondsSinceMidnight * now.second - r5 * 14.2562 + r6);
       }
       state_ = state;
       return;
