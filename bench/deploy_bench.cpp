@@ -1,5 +1,6 @@
 // Time of a whole room deployment (read, scan, turn, renumber, write) for a large room
 // turned once, with a host that answers at once.
+#include "quiet_host.h"
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -12,22 +13,6 @@
 
 namespace {
 
-class SilentHost final : public vendrel::Host {
- public:
-  void SetStatus(std::string_view) override {}
-  void SetProgress(double) override {}
-  void Yield() override { ++yields; }
-  vendrel::MessageAnswer Message(std::string_view, std::string_view, vendrel::MessageIcon,
-                                 vendrel::MessageButtons buttons) override {
-    return buttons == vendrel::MessageButtons::YesNo ? vendrel::MessageAnswer::Yes
-                                                     : vendrel::MessageAnswer::Ok;
-  }
-  std::optional<std::string> Ask(std::string_view, std::string_view,
-                                 std::string_view defaultText) override {
-    return std::string(defaultText);
-  }
-  long yields = 0;
-};
 
 class NoDisplay final : public vendrel::roomkit::KitDisplay {
  public:
@@ -72,7 +57,7 @@ int main() {
   constexpr int kSolids = 10000;
   std::ofstream(map, std::ios::binary) << RoomMap(kSolids);
 
-  SilentHost host;
+  vendrel::QuietHost host;
   NoDisplay display;
   vendrel::SystemClock clock;
   vendrel::RandomSource random(clock);

@@ -1,6 +1,7 @@
 // The whole generation run (room library scan to level1.vmf written) on the bundled room
 // library at sizes 5, 20 and 35, beside its floor: reading the room files the run chose
 // and writing a file the size of the level.
+#include "quiet_host.h"
 #include <sys/resource.h>
 #include <time.h>
 
@@ -23,18 +24,6 @@ namespace {
 using namespace vendrel;
 using Clock = std::chrono::steady_clock;
 
-class SilentHost final : public Host {
- public:
-  void SetStatus(std::string_view) override {}
-  void SetProgress(double) override {}
-  void Yield() override {}
-  MessageAnswer Message(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
-    return MessageAnswer::Ok;
-  }
-  std::optional<std::string> Ask(std::string_view, std::string_view, std::string_view d) override {
-    return std::string(d);
-  }
-};
 
 // Wall time and the processor time the process spent, which the other programs on a busy
 // machine disturb less.
@@ -65,7 +54,7 @@ struct RunFigures {
 
 // One run as the command line does it, restarts included, then its floor.
 RunFigures OneRun(const std::filesystem::path& folder, int size, long long seed) {
-  SilentHost host;
+  vendrel::QuietHost host;
   SystemClock clock;
   RandomSource random(clock);
   LogService log(host, clock, folder);

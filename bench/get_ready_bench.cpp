@@ -1,5 +1,6 @@
 // Time of GetReady for one room of 5,000 and of 30,000 items: read, turn, move, expand
 // with a simple spawn step, clean, rename, renumber and print.
+#include "quiet_host.h"
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,20 +18,6 @@ namespace {
 
 using vendrel::Items;
 
-class QuietHost : public vendrel::Host {
- public:
-  void SetStatus(std::string_view) override {}
-  void SetProgress(double) override {}
-  void Yield() override {}
-  vendrel::MessageAnswer Message(std::string_view, std::string_view, vendrel::MessageIcon,
-                                 vendrel::MessageButtons) override {
-    return vendrel::MessageAnswer::Ok;
-  }
-  std::optional<std::string> Ask(std::string_view, std::string_view,
-                                 std::string_view defaultText) override {
-    return std::string(defaultText);
-  }
-};
 
 void Row(std::string& text, const std::string& key, const std::string& value) {
   text += "\"" + key + "\" \"" + value + "\"\r\n";
@@ -103,7 +90,7 @@ void SimpleSpawn(Items& room, Items& worldInserts, double, std::string_view) {
 int main() {
   const auto folder = std::filesystem::temp_directory_path() / "vendrel-get-ready-bench";
   std::filesystem::create_directories(folder);
-  QuietHost host;
+  vendrel::QuietHost host;
   vendrel::SystemClock clock;
   vendrel::RandomSource random(clock);
   vendrel::LogService log(host, clock, folder);

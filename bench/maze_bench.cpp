@@ -1,5 +1,6 @@
 // Mean attempts and mean time until GetGoodLine returns a passing maze line, by length.
 // Usage: maze_bench [lines a length, default 400] [custom seed; default: the clock seeds]
+#include "quiet_host.h"
 #include <time.h>
 #include <unistd.h>
 
@@ -20,20 +21,6 @@
 
 namespace {
 
-class QuietHost final : public vendrel::Host {
- public:
-  void SetStatus(std::string_view) override {}
-  void SetProgress(double) override {}
-  void Yield() override {}
-  vendrel::MessageAnswer Message(std::string_view, std::string_view, vendrel::MessageIcon,
-                                 vendrel::MessageButtons) override {
-    return vendrel::MessageAnswer::Ok;
-  }
-  std::optional<std::string> Ask(std::string_view, std::string_view,
-                                 std::string_view defaultText) override {
-    return std::string(defaultText);
-  }
-};
 
 // Processor time of this thread: what the machine's other work does not inflate.
 double ThreadMilliseconds() {
@@ -55,7 +42,7 @@ int main(int argc, char** argv) {
       std::filesystem::temp_directory_path() / ("vendrel-maze-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
 
-  QuietHost host;
+  vendrel::QuietHost host;
   vendrel::SystemClock clock;
   vendrel::RandomSource random(clock);
   if (argc > 2) {

@@ -1,5 +1,6 @@
 // Times the placeholder expansion of one room, data file reading included, for rooms of
 // 5,000 and 30,000 items with a placeholder in every tenth entity.
+#include "quiet_host.h"
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -14,18 +15,6 @@ namespace {
 
 using namespace vendrel;
 
-class QuietHost : public Host {
- public:
-  void SetStatus(std::string_view) override {}
-  void SetProgress(double) override {}
-  void Yield() override {}
-  MessageAnswer Message(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
-    return MessageAnswer::Ok;
-  }
-  std::optional<std::string> Ask(std::string_view, std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-};
 
 void WriteText(const std::filesystem::path& file, const std::string& text) {
   std::ofstream(file, std::ios::binary) << text;
@@ -69,7 +58,7 @@ int main() {
   const auto folder = std::filesystem::temp_directory_path() / "vendrel-spawn-bench";
   std::filesystem::create_directories(folder);
   WriteData(folder);
-  QuietHost host;
+  vendrel::QuietHost host;
   SystemClock clock;
   RandomSource random(clock);
   LogService log(host, clock, folder);
