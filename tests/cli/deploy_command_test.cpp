@@ -1,11 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "command_run.h"
 #include "temp_folder.h"
 
 namespace vendrel {
@@ -18,25 +18,13 @@ using testing::WriteFile;
 
 const std::filesystem::path kFixtures = VENDREL_ROOMKIT_FIXTURES;
 
-struct CliRun {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
+using CliRun = testing::CommandRun;
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // Runs vendrel-cli with its input from /dev/null, as a script or a build would.
 CliRun RunCli(const std::string& arguments) {
-  const std::string command = Quoted(VENDREL_CLI) + " " + arguments + " </dev/null 2>&1";
-  CliRun run;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-  const int wait = pclose(pipe);
-  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  return run;
+  return testing::RunCommand(Quoted(VENDREL_CLI) + " " + arguments + " </dev/null 2>&1");
 }
 
 TEST(DeployCommand, DeploysEveryMapWithTheGivenTextsAndSucceeds) {

@@ -1,5 +1,3 @@
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,15 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "command_run.h"
 #include "temp_folder.h"
 
 namespace vendrel {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
+using Outcome = testing::CommandRun;
 
 // Runs a copy of vendrel-cli placed in `folder` with the given arguments.
 class CopiedCli {
@@ -26,16 +22,7 @@ class CopiedCli {
   const std::filesystem::path& Folder() const { return folder_.Path(); }
 
   Outcome Run(const std::string& arguments) const {
-    Outcome outcome;
-    const std::string command = "'" + program_.string() + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    char buffer[4096];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.out.append(buffer, read);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    return testing::RunCommand("'" + program_.string() + "' " + arguments + " 2>/dev/null");
   }
 
  private:
@@ -55,9 +42,9 @@ std::vector<std::string> Lines(const std::string& text) {
 TEST(MazesCommand, WritesPicturesAndLinesIntoTheProgramFoldersMaps) {
   const CopiedCli cli;
   const Outcome outcome = cli.Run("mazes --count 3 --length 12 --seed 7");
-  ASSERT_EQ(outcome.status, 0) << outcome.out;
-  const std::vector<std::string> lines = Lines(outcome.out);
-  ASSERT_EQ(lines.size(), 4u) << outcome.out;
+  ASSERT_EQ(outcome.status, 0) << outcome.output;
+  const std::vector<std::string> lines = Lines(outcome.output);
+  ASSERT_EQ(lines.size(), 4u) << outcome.output;
   const auto maps = cli.Folder() / "Maps";
   for (int number = 1; number <= 3; ++number) {
     const std::string name = "Map" + std::to_string(number);
@@ -83,7 +70,7 @@ TEST(MazesCommand, FixedKindsAndDirectionByNameIntoAnotherFolder) {
   const auto out = cli.Folder() / "pictures" / "today";
   const Outcome outcome = cli.Run("mazes --count 2 --direction east --start-kind level --end-kind 0 --out '" +
                                   out.string() + "'");
-  ASSERT_EQ(outcome.status, 0) << outcome.out;
+  ASSERT_EQ(outcome.status, 0) << outcome.output;
   EXPECT_FALSE(std::filesystem::exists(cli.Folder() / "Maps"));
   for (const char* file : {"Map1.txt", "Map2.txt"}) {
     const std::string text = testing::ReadFile(out / file);
@@ -101,7 +88,7 @@ TEST(MazesCommand, RefusesValuesOutOfRangeAndWritesNothing) {
                                 "mazes --count -1", "mazes --end-kind 3"}) {
     const Outcome outcome = cli.Run(arguments);
     EXPECT_NE(outcome.status, 0) << arguments;
-    EXPECT_TRUE(outcome.out.empty()) << arguments;
+    EXPECT_TRUE(outcome.output.empty()) << arguments;
   }
   EXPECT_FALSE(std::filesystem::exists(cli.Folder() / "Maps"));
 }
