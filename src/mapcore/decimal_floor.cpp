@@ -1,8 +1,6 @@
 #include "decimal_floor.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "number_text.h"
 
@@ -11,17 +9,10 @@ namespace vendrel {
 std::string FloorToThousandths(double value) {
   if (!std::isfinite(value)) return FormatNumber(value);
   // |value| = mantissa × 10^(exponent − 14), mantissa a whole number of 15 digits.
-  // Printed without the locale's help: its decimal symbol must not enter.
-  char scientific[40];
-  const auto printed = std::to_chars(scientific, scientific + sizeof scientific - 1,
-                                     std::fabs(value), std::chars_format::scientific, 14);
-  *printed.ptr = '\0';
+  const FifteenDigits rounded = SignificantDigits(value);
   long long mantissa = 0;
-  const char* p = scientific;
-  for (; *p != 'e'; ++p) {
-    if (*p != '.') mantissa = mantissa * 10 + (*p - '0');
-  }
-  const int exponent = std::atoi(p + 1);
+  for (const char digit : rounded.digits) mantissa = mantissa * 10 + (digit - '0');
+  const int exponent = rounded.exponent;
   const int droppedDigits = 14 - exponent - 3;
   if (droppedDigits <= 0) return FormatNumber(value);
 

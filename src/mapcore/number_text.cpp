@@ -47,6 +47,21 @@ std::string FormatNumber(double value) {
   return out;
 }
 
+FifteenDigits SignificantDigits(double value) {
+  char scientific[40];
+  const auto printed = std::to_chars(scientific, scientific + sizeof scientific - 1,
+                                     std::fabs(value), std::chars_format::scientific, 14);
+  *printed.ptr = '\0';
+  FifteenDigits rounded{};
+  std::size_t count = 0;
+  const char* p = scientific;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') rounded.digits[count++] = *p;
+  }
+  rounded.exponent = std::atoi(p + 1);
+  return rounded;
+}
+
 void AppendNumber(std::string& out, double value) {
   if (value == 0 || std::isnan(value)) {
     out += '0';
@@ -64,21 +79,12 @@ void AppendNumber(std::string& out, double value) {
     return;
   }
 
-  // 15 significant digits, rounded without the locale's help, then laid out by hand.
-  char scientific[40];
-  const auto printed =
-      std::to_chars(scientific, scientific + sizeof scientific - 1, std::fabs(value),
-                    std::chars_format::scientific, 14);
-  *printed.ptr = '\0';
-  char digitBuffer[24];
-  std::size_t digitCount = 0;
-  const char* p = scientific;
-  for (; *p != 'e'; ++p) {
-    if (*p != '.') digitBuffer[digitCount++] = *p;
-  }
-  const int exponent = std::atoi(p + 1);
-  while (digitCount > 1 && digitBuffer[digitCount - 1] == '0') --digitCount;
-  const std::string_view digits(digitBuffer, digitCount);
+  // 15 significant digits, then laid out by hand.
+  const FifteenDigits rounded = SignificantDigits(value);
+  const int exponent = rounded.exponent;
+  std::size_t digitCount = sizeof rounded.digits;
+  while (digitCount > 1 && rounded.digits[digitCount - 1] == '0') --digitCount;
+  const std::string_view digits(rounded.digits, digitCount);
 
   if (value < 0) out += '-';
   if (exponent >= -5 && exponent <= 15) {

@@ -27,6 +27,14 @@ std::string FormatNumber(double value);
 // The same text appended to `out`, so a caller building a line reuses its buffer.
 void AppendNumber(std::string& out, double value);
 
+// |value| rounded to 15 significant digits: d0.d1...d14 × 10^exponent, found without the
+// locale's help (its decimal symbol must not enter).
+struct FifteenDigits {
+  char digits[15];
+  int exponent;
+};
+FifteenDigits SignificantDigits(double value);
+
 struct ThreeParts {
   std::string first, second, third;
 };

@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "bracketed_value.h"
+#include "key_value_walk.h"
 #include "number_text.h"
-#include "room_value_error.h"
 #include "text_case.h"
 
 namespace vendrel {
@@ -150,17 +150,10 @@ void Rotator(Items& room, int rotations) {
 void Rotate90(Items& room) {
   std::string className;
   TurnBuffers buffers;
-  for (std::size_t i = 0; i + 1 < room.size(); ++i) {
-    const TurnKey key = TurnKeyOf(room[i]);
-    if (key == TurnKey::None) continue;
-    ++i;
-    try {
-      if (TurnValue(key, room[i], className, buffers)) room[i].assign(buffers.out);
-    } catch (const NumberTextError& error) {
-      throw RoomValueError(i, room[i - 1], room[i],
-                           "holds \"" + error.Text() + "\" where a number is needed");
-    }
-  }
+  WalkKeyValues(room, TurnKeyOf, [&](TurnKey key, std::size_t i) {
+    if (TurnValue(key, room[i], className, buffers)) room[i].assign(buffers.out);
+    return true;
+  });
 }
 
 std::string r90_Co(std::string_view number, bool x) {

@@ -6,6 +6,7 @@
 
 #include "bracketed_value.h"
 #include "decimal_floor.h"
+#include "key_value_walk.h"
 #include "number_text.h"
 #include "room_value_error.h"
 #include "world_bounds.h"
@@ -85,58 +86,51 @@ TranslationResult SetOrigins(Items& room, const Vec3& offset, ConnectorPositions
   // the buffers have grown.
   std::string out;
   std::string unbracketed;
-  for (std::size_t i = 0; i + 1 < room.size(); ++i) {
-    const MoveKey key = MoveKeyOf(room[i]);
-    if (key == MoveKey::None) continue;
-    ++i;
+  WalkKeyValues(room, MoveKeyOf, [&](MoveKey key, std::size_t i) {
     std::string& value = room[i];
     out.clear();
-    try {
-      switch (key) {
-        case MoveKey::StartPosition:
-          // A func_movelinear keeps a plain fraction under the same key.
-          if (!IsBracketedVector(value)) continue;
-          UnbracketInto(unbracketed, value);
-          out += '[';
-          MovePoint(unbracketed, offset).AppendTo(out);
-          out += ']';
-          break;
-        case MoveKey::Plane: {
-          const ThreePartViews points = CSplitViews(value);
-          const MovedPoint first = MovePoint(points.first, offset);
-          if (BadPos(first.x, first.y, first.z)) {
-            result.boundaryErrors.emplace_back(points.first);
-            if (static_cast<int>(result.boundaryErrors.size()) >= kBoundaryErrorLimit) {
-              result.aborted = true;
-              return result;
-            }
+    switch (key) {
+      case MoveKey::StartPosition:
+        // A func_movelinear keeps a plain fraction under the same key.
+        if (!IsBracketedVector(value)) return true;
+        UnbracketInto(unbracketed, value);
+        out += '[';
+        MovePoint(unbracketed, offset).AppendTo(out);
+        out += ']';
+        break;
+      case MoveKey::Plane: {
+        const ThreePartViews points = CSplitViews(value);
+        const MovedPoint first = MovePoint(points.first, offset);
+        if (BadPos(first.x, first.y, first.z)) {
+          result.boundaryErrors.emplace_back(points.first);
+          if (static_cast<int>(result.boundaryErrors.size()) >= kBoundaryErrorLimit) {
+            result.aborted = true;
+            return false;
           }
-          out += '(';
-          first.AppendTo(out);
-          out += ") (";
-          MovePoint(points.second, offset).AppendTo(out);
-          out += ") (";
-          MovePoint(points.third, offset).AppendTo(out);
-          out += ')';
-          break;
         }
-        case MoveKey::Point:
-          MovePoint(value, offset).AppendTo(out);
-          break;
-        case MoveKey::TextureAxis:
-          if (!MoveTextureAxis(out, unbracketed, value, offset)) {
-            throw RoomValueError(i, room[i - 1], value, "has a texture scale of zero");
-          }
-          break;
-        case MoveKey::None:
-          continue;
+        out += '(';
+        first.AppendTo(out);
+        out += ") (";
+        MovePoint(points.second, offset).AppendTo(out);
+        out += ") (";
+        MovePoint(points.third, offset).AppendTo(out);
+        out += ')';
+        break;
       }
-    } catch (const NumberTextError& error) {
-      throw RoomValueError(i, room[i - 1], value,
-                           "holds \"" + error.Text() + "\" where a number is needed");
+      case MoveKey::Point:
+        MovePoint(value, offset).AppendTo(out);
+        break;
+      case MoveKey::TextureAxis:
+        if (!MoveTextureAxis(out, unbracketed, value, offset)) {
+          throw RoomValueError(i, room[i - 1], value, "has a texture scale of zero");
+        }
+        break;
+      case MoveKey::None:
+        return true;
     }
     value.assign(out);
-  }
+    return true;
+  });
   return result;
 }
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "host.h"
-#include "run_options.h"
+#include "rgb.h"
 
 namespace vendrel {
 

@@ -1,20 +1,14 @@
 #include "monster_choice.h"
 
 #include <array>
-#include <cctype>
 #include <cmath>
 
 #include "draw_index.h"
 #include "number_text.h"
+#include "text_case.h"
 
 namespace vendrel {
 namespace {
-
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 // Option ⌊r × M⌋ + 1 of the first five on the options line; one the line does not
 // offer gives an empty value.
@@ -39,7 +33,7 @@ std::optional<PlacedMonster> ChooseMonster(RandomSource& random,
   for (std::size_t j = 0; j < monsters.size(); ++j) {
     const MonsterRecord& monster = monsters[j];
     if (monster.depth * factor <= depth &&
-        (spawnKind.empty() || spawnKind == LowerCase(monster.kind))) {
+        (spawnKind.empty() || spawnKind == ToLowerAscii(monster.kind))) {
       candidates.push_back(j);
     }
   }

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "draw_index.h"
+
 namespace vendrel {
 
 std::vector<Rgb> MrProgColours(double percent) {
-  const double lines = std::floor(kProgressLines * percent / 100.0);
-  const int count = lines < 0 ? 0 : lines > kProgressLines ? kProgressLines : static_cast<int>(lines);
+  const auto count = static_cast<int>(FloorHeld(kProgressLines * percent / 100.0, 0, kProgressLines));
   std::vector<Rgb> colours;
   colours.reserve(static_cast<std::size_t>(count));
   for (int x = 1; x <= count; ++x) {

@@ -1,7 +1,6 @@
 #include "categorize.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -10,16 +9,13 @@
 #include "map_format_error.h"
 #include "progress.h"
 #include "room_file.h"
+#include "text_case.h"
 
 namespace vendrel {
 namespace {
 
 bool IsRoomFileName(const std::filesystem::path& name) {
-  const std::string extension = name.extension().string();
-  if (extension.size() != 4) return false;
-  std::string lower;
-  for (const char c : extension) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-  return lower == ".rgr";
+  return EqualsIgnoringCase(name.extension().string(), ".rgr");
 }
 
 // The room files of the folder by name, as the file list shows them.
