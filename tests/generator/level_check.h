@@ -268,6 +268,23 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
     }
   }
 
+  // Every doorway opens onto another room's doorway of its size: none opens onto the void.
+  for (std::size_t r = 0; r < connectors.size(); ++r) {
+    for (const PlacedConnector& own : connectors[r]) {
+      bool met = false;
+      for (std::size_t other = 0; other < connectors.size(); ++other) {
+        if (other == r) continue;
+        for (const PlacedConnector& theirs : connectors[other]) {
+          met |= Near(own.position, theirs.position) && own.size == theirs.size;
+        }
+      }
+      if (!met) {
+        problems.push_back("cell " + std::to_string(r + 1) + "'s doorway at " + PointText(own.position) +
+                           " opens onto no doorway of its size");
+      }
+    }
+  }
+
   // Entities: no placeholder left, names never shared between rooms or entities, every
   // output's target present, one player start with its light and sun.
   std::map<std::string, int> classes;

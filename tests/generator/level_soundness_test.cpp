@@ -110,6 +110,7 @@ TEST_F(LevelCheckFindsFaults, MissingTargetAndSharedName) {
 TEST_F(LevelCheckFindsFaults, WrongTurnOrMissingDoorway) {
   outcome.rooms[3].turns = (outcome.rooms[3].turns + 1) % 4;
   EXPECT_TRUE(Finds("cell 4's brush is not its room's, turned and moved"));
+  EXPECT_TRUE(Finds("cell 4's doorway at "));
   const int last = static_cast<int>(outcome.plan.size());
   outcome.plan.back().from = 1;
   EXPECT_TRUE(Finds("cell " + std::to_string(last) + "'s doorway is not on cell 1's"));
