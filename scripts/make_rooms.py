@@ -8,9 +8,11 @@ and then turned by the room's authoring turns, as a designer may build a room fa
 way; the kit turns it back.
 
 Run from anywhere: python3 scripts/make_rooms.py
+With --table it writes nothing and prints the README's list of rooms instead.
 """
 
 import os
+import sys
 
 from roomgen.designs import alleys, crossings, ends, starts, three_way, turns, two_way
 from roomgen.vmf import vmf_text
@@ -19,7 +21,22 @@ ROOMS = (two_way.ROOMS + turns.ROOMS + three_way.ROOMS + crossings.ROOMS + alley
          + starts.ROOMS + ends.ROOMS)
 
 
-def main():
+TYPE_NAMES = {0: "two way", 1: "turn", 2: "three way", 3: "crossing", 4: "alley", 5: "game start",
+              6: "game end"}
+SIDE_NAMES = {0: "north", 1: "east", 2: "south", 3: "west"}
+
+
+def table():
+    """The rooms as a Markdown table, connector sizes by side in the canonical orientation."""
+    rows = ["| Room | Type | Connector sizes | In play |", "|---|---|---|---|"]
+    for make in ROOMS:
+        room = make()
+        sizes = ", ".join(f"{SIDE_NAMES[d]} {size}" for d, size in sorted(room.sizes.items()))
+        rows.append(f"| {room.name} | {TYPE_NAMES[room.room_type]} | {sizes} | {make.__doc__} |")
+    return "\n".join(rows)
+
+
+def write_sources():
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "rooms")
     os.makedirs(folder, exist_ok=True)
     for name in os.listdir(folder):
@@ -32,4 +49,7 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    if sys.argv[1:] == ["--table"]:
+        print(table())
+    else:
+        write_sources()

@@ -7,7 +7,7 @@ places is filed under the visgroup a designer looks for it in.
 from . import materials as m
 from .geometry import box
 from .room import (COVER, DETAIL, DOORS, Entity, GLASS, LADDERS, LIGHTS, PLACEHOLDERS,
-                   PLATFORMS, SOUNDS, SPAWN_GROUPS, STRUCTURE, TRIGGERS)
+                   PLATFORMS, SOUNDS, SPAWN_GROUPS, TRIGGERS)
 
 # Light colours: warm bulbs, cold tubes, sodium lamps, alarms, exit signs, daylight.
 WARM = "255 226 178"

@@ -7,6 +7,7 @@ from ..room import FULL, INNER, Room
 
 
 def storage_closet():
+    """A small store behind a short passage, shelves of things to take."""
     r = Room("storage_closet", "Storage Closet", 4, 0, height=224, theme=m.WOOD)
     r.air((-128, 0, 128, INNER), (-384, -384, 384, 0))
     for x in (-368, 272):
@@ -24,6 +25,7 @@ def storage_closet():
 
 
 def bunker():
+    """Firing steps and a sandbag line drawn anew each level; three guards wait."""
     r = Room("bunker", "Bunker", 4, 1, height=224, theme=m.CONCRETE)
     r.air(FULL)
     for x in (-320, 96):
@@ -44,6 +46,7 @@ def bunker():
 
 
 def vault_alcove():
+    """A vault door that a switch opens, with a siren; the stock lies behind it."""
     r = Room("vault_alcove", "Vault Alcove", 4, 3, height=192, theme=m.METAL)
     r.air((-96, -256, 96, INNER), (-256, -INNER, 256, -256))
     b.door(r, "vault_door", -96, -256, 96, -240, 160)

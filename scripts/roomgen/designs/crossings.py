@@ -7,6 +7,7 @@ from ..room import FULL, INNER, Room
 
 
 def cross_corridors():
+    """Two corridors crossing, lit cold."""
     r = Room("cross_corridors", "Cross Corridors", 3, 0, height=192, theme=m.METAL)
     r.air((-128, -INNER, 128, INNER), (-INNER, -128, INNER, 128))
     b.light(r, 0, 0, 160)
@@ -20,6 +21,7 @@ def cross_corridors():
 
 
 def pillar_plaza():
+    """A great pillar in the middle to circle round; its button rings the bell."""
     r = Room("pillar_plaza", "Pillar Plaza", 3, 0, height=320, theme=m.BRICK)
     r.air(FULL)
     b.pillar(r, -96, -96, 192)
@@ -38,6 +40,7 @@ def pillar_plaza():
 
 
 def sunken_court():
+    """A court under the sky between raised corners, barricades drawn anew each level."""
     r = Room("sunken_court", "Sunken Court", 3, 1, height=384, theme=m.CONCRETE)
     r.air(FULL)
     r.open_to_sky(FULL)

@@ -7,6 +7,7 @@ from ..room import FULL, INNER, TRIGGERS, Entity, Room
 
 
 def exit_hall():
+    """The end: stepping on the dais shows the way out and fades the screen."""
     r = Room("exit_hall", "Exit Hall", 6, 0, height=288, theme=m.BRICK)
     r.air(FULL)
     b.platform(r, -192, -INNER, 192, -400, 32, floor=m.TILE_FLOOR)
@@ -28,6 +29,7 @@ def exit_hall():
 
 
 def final_stand():
+    """The end behind raised positions up ramps; cover drawn anew each level."""
     r = Room("final_stand", "Final Stand", 6, 3, height=320, theme=m.CONCRETE)
     r.air(FULL)
     for (x, y) in ((-INNER, -INNER), (240, -INNER)):
@@ -51,6 +53,7 @@ def final_stand():
 
 
 def escape_hatch():
+    """The end: up a ramp to the hatch, which lights red and says it is open."""
     r = Room("escape_hatch", "Escape Hatch", 6, 2, height=256, theme=m.METAL)
     r.air((-128, -64, 128, INNER), (-320, -INNER, 320, -64))
     b.platform(r, -320, -INNER, 320, -384, 64, floor=m.METAL_FLOOR)

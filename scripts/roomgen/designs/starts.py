@@ -7,6 +7,7 @@ from ..room import FULL, INNER, Room
 
 
 def arrival_office():
+    """The level's start among desks."""
     r = Room("arrival_office", "Arrival Office", 5, 0, height=224, theme=m.OFFICE)
     r.air(FULL)
     b.cover(r, box(-288, -160, 0, -96, -96, 40, m.WOOD_WALL, top=m.WOOD_FLOOR),
@@ -22,6 +23,7 @@ def arrival_office():
 
 
 def loading_yard():
+    """The start on a dock above a yard open to the sky."""
     r = Room("loading_yard", "Loading Yard", 5, 2, height=384, theme=m.YARD)
     r.air(FULL)
     r.open_to_sky(FULL)
@@ -41,6 +43,7 @@ def loading_yard():
 
 
 def elevator_lobby():
+    """The start in a lift lobby that chimes and lights up as the player leaves."""
     r = Room("elevator_lobby", "Elevator Lobby", 5, 1, height=256, theme=m.METAL)
     r.air((-128, -128, 128, INNER), (-320, -INNER, 320, -128))
     b.lamp(r, "lobby_lamp", 0, -320, 224, color=b.WARM, brightness=400)

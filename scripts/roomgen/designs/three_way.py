@@ -7,6 +7,7 @@ from ..room import FULL, INNER, Room
 
 
 def t_junction():
+    """Three corridors meeting, a monster down each arm."""
     r = Room("t_junction", "T Junction", 2, 0, height=192, theme=m.CONCRETE)
     r.air((-128, -128, 128, INNER), (-INNER, -128, INNER, 128))
     b.light(r, 0, 0, 160)
@@ -20,6 +21,7 @@ def t_junction():
 
 
 def market_hall():
+    """Stalls to hide behind and a switch for the hall's lamp."""
     r = Room("market_hall", "Market Hall", 2, 1, height=288, theme=m.BRICK)
     r.air(FULL)
     for (x, y) in ((-352, 160), (224, 160), (-352, -288), (224, -288)):
@@ -41,6 +43,7 @@ def market_hall():
 
 
 def ramp_junction():
+    """A stage along the closed wall, up a ramp, with the stock on it."""
     r = Room("ramp_junction", "Ramp Junction", 2, 2, height=320, theme=m.CONCRETE)
     r.air(FULL)
     # A stage along the closed -y wall, a ramp up to it in front.

@@ -7,6 +7,7 @@ from ..room import FULL, INNER, Entity, Room
 
 
 def bent_corridor():
+    """A short bend of metal corridor, an ambush round the corner."""
     r = Room("bent_corridor", "Bent Corridor", 1, 0, height=192, theme=m.METAL)
     r.air((-128, -128, 128, INNER), (-128, -128, INNER, 128))
     b.light(r, 0, 0, 160)
@@ -20,6 +21,7 @@ def bent_corridor():
 
 
 def corner_platform():
+    """A platform up steps in the corner; walking in switches on the far lamp."""
     r = Room("corner_platform", "Corner Platform", 1, 2, height=320, theme=m.BRICK)
     r.air(FULL)
     # In its canonical orientation the platform fills the -x -y corner.
@@ -41,6 +43,7 @@ def corner_platform():
 
 
 def crate_corner():
+    """Stacks of crates, drawn anew each level, and sparks by the door."""
     r = Room("crate_corner", "Crate Corner", 1, 3, height=256, theme=m.WOOD)
     r.air(FULL)
     for (x, y) in ((-448, -448), (-400, -448), (-448, -400), (400, -448)):

@@ -7,6 +7,7 @@ from ..room import FULL, INNER, Entity, Room
 
 
 def pillar_hall():
+    """A tall hall of pillars; crossing it wakes the alarm and the lamp."""
     r = Room("pillar_hall", "Pillar Hall", 0, 0, height=320, theme=m.BRICK)
     r.air(FULL)
     for x in (-288, 224):
@@ -29,6 +30,7 @@ def pillar_hall():
 
 
 def service_corridor():
+    """A narrow metal corridor with crates to duck behind and a switch that shakes it."""
     r = Room("service_corridor", "Service Corridor", 0, 1, height=192, theme=m.METAL)
     r.air((-160, -INNER, 160, INNER))
     r.info_origin = (0, 0, 96)
@@ -54,6 +56,7 @@ def service_corridor():
 
 
 def gate_room():
+    """A wall across the room and a door that either side's button opens."""
     r = Room("gate_room", "Gate Room", 0, 2, height=256, theme=m.BRICK)
     r.air(FULL)
     b.doorway_with_door(r, -INNER, -16, INNER, 0, (-64, 64), "gate_door",
@@ -75,6 +78,7 @@ def gate_room():
 
 
 def bridge_hall():
+    """A raised walk down the middle, reached by ramps; fights above and below it."""
     r = Room("bridge_hall", "Bridge Hall", 0, 0, height=384, theme=m.CONCRETE)
     r.air(FULL)
     # A raised walk along the room, reached by ramps at both doorways' ends.
