@@ -6,7 +6,7 @@ places is filed under the visgroup a designer looks for it in.
 
 from . import materials as m
 from .geometry import box
-from .room import (COVER, DETAIL, DOORS, Entity, GLASS, LADDERS, LIGHTS, PLACEHOLDERS,
+from .room import (COVER, DETAIL, DOORS, FULL, Entity, GLASS, LADDERS, LIGHTS, PLACEHOLDERS,
                    PLATFORMS, SOUNDS, SPAWN_GROUPS, TRIGGERS)
 
 # Light colours: warm bulbs, cold tubes, sodium lamps, alarms, exit signs, daylight.
@@ -66,6 +66,12 @@ def balcony(room, x0, y0, x1, y1, z, rails=(), floor=m.GRATE_FLOOR):
             rail_brushes.append(box(x0 - 8, y0, z, x0, y1, z + 40, m.RAILING))
     if rail_brushes:
         detail(room, *rail_brushes)
+
+
+def courtyard(room):
+    """The whole footprint as air under the open sky; sky brushes seal it above."""
+    room.air(FULL)
+    room.open_to_sky(FULL)
 
 
 def pit(room, *rects, depth):

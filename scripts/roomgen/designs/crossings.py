@@ -42,8 +42,7 @@ def pillar_plaza():
 def sunken_court():
     """A court under the sky between raised corners, barricades drawn anew each level."""
     r = Room("sunken_court", "Sunken Court", 3, 1, height=384, theme=m.CONCRETE)
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     for (x, y) in ((-INNER, -INNER), (288, -INNER), (-INNER, 288), (288, 288)):
         b.platform(r, x, y, x + 208, y + 208, 48, floor=m.ASPHALT_FLOOR)
     b.platform(r, -64, -64, 64, 64, 24, floor=m.TILE_FLOOR)
@@ -68,8 +67,7 @@ def great_crossing():
     """A square open to the sky with wide gates on every side, kiosks to hide behind."""
     r = Room("great_crossing", "Great Crossing", 3, 0, height=448, theme=m.GARDEN,
              sizes={0: 2, 1: 2, 2: 2, 3: 2})
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     b.platform(r, -128, -128, 128, 128, 32, floor=m.TILE_FLOOR)
     r.solid(box(-32, -32, 32, 32, 32, 160, m.CONCRETE_WALL))
     for (x, y) in ((-400, -400), (304, -400), (-400, 304), (304, 304)):

@@ -103,8 +103,7 @@ def freight_lift():
 def sky_bridge():
     """A bridge over a chasm under the open sky; the way out waits on the far side."""
     r = Room("sky_bridge", "Sky Bridge", 6, 2, height=512, theme=m.CONCRETE)
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     b.pit(r, (-INNER, -256, INNER, 128), depth=384)
     r.solid(box(-64, -256, -16, 64, 128, 0, m.CONCRETE_WALL, top=m.METAL_FLOOR))
     b.detail(r, box(-72, -256, 0, -64, 128, 40, m.RAILING), box(64, -256, 0, 72, 128, 40, m.RAILING))

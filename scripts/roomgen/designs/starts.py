@@ -25,8 +25,7 @@ def arrival_office():
 def loading_yard():
     """The start on a dock above a yard open to the sky."""
     r = Room("loading_yard", "Loading Yard", 5, 2, height=384, theme=m.YARD)
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     b.platform(r, -INNER, -INNER, INNER, -352, 64)
     b.stairs(r, -64, -352, 64, -288, 64, "-y")
     for x in (-384, 320):
@@ -84,8 +83,7 @@ def motor_pool():
 def rooftop_landing():
     """A landing pad on a roof under the open sky, steps down among the vents."""
     r = Room("rooftop_landing", "Rooftop Landing", 5, 3, height=384, theme=m.CONCRETE)
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     b.platform(r, -256, -INNER, 256, -160, 96, floor=m.ASPHALT_FLOOR)
     b.stairs(r, -64, -160, 64, -64, 96, "-y")
     b.cover(r, box(256, 128, 0, 384, 224, 64, m.METAL_WALL),

@@ -116,8 +116,7 @@ def tollgate():
 def canal_fork():
     """A fork beside a dry canal under the open sky; steps lead down to what lies in it."""
     r = Room("canal_fork", "Canal Fork", 2, 3, height=384, theme=m.BRICK)
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     b.pit(r, (-INNER, -INNER, INNER, -224), depth=128)
     b.stairs(r, -448, -352, -320, -224, 0, "+y", base=-128)
     b.detail(r, box(-288, -224, 0, INNER, -216, 40, m.RAILING))

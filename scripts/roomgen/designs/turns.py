@@ -70,8 +70,7 @@ def crate_corner():
 def truck_turn():
     """A yard open to the sky between two wide gates, a wrecked truck to fight around."""
     r = Room("truck_turn", "Truck Turn", 1, 1, height=512, theme=m.GARDEN, sizes={0: 2, 1: 2})
-    r.air(FULL)
-    r.open_to_sky(FULL)
+    b.courtyard(r)
     b.platform(r, -160, -160, 160, 160, 48, floor=m.DIRT_FLOOR)
     r.solid(box(-24, -24, 48, 24, 24, 256, m.WOOD_WALL))
     b.cover(r, box(160, -352, 0, 416, -224, 96, m.METAL_WALL),
