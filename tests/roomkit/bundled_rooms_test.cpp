@@ -338,6 +338,16 @@ TEST_P(BundledRoom, IsClosedBrushworkWithoutOverlapsAndDoorwaysThatLineUp) {
         << "doorway " << d << " is not open";
     EXPECT_EQ(floor, across * 2) << "doorway " << d << " has no floor at the room's edge";
     EXPECT_EQ(lintel, across * 2) << "doorway " << d << " is not " << door.height << " high";
+    // The way in is clear: nothing solid stands in the 32 units in front of the doorway.
+    const double inward[4][4] = {{0, -32, 0, -16}, {-32, 0, -16, 0}, {0, 16, 0, 32}, {16, 0, 32, 0}};
+    const auto& shift = inward[d];
+    int blocked = 0;
+    cells.ForEachIn(door.x0 + shift[0], door.y0 + shift[1], 0, door.x1 + shift[2], door.y1 + shift[3],
+                    door.height, [&](std::size_t index, const Vec3&) {
+                      const int owner = voxels.owner[index];
+                      if (owner != -1 && !IsVolume(room.brushes[static_cast<std::size_t>(owner)].owner)) ++blocked;
+                    });
+    EXPECT_EQ(blocked, 0) << "something stands in front of doorway " << d;
     const bool alongX = d == 0 || d == 2;
     const double side = alongX ? door.y0 : door.x0;
     for (const double beside : {-door.halfWidth - Cells::kSize / 2, door.halfWidth + Cells::kSize / 2}) {

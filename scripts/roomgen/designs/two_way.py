@@ -83,8 +83,8 @@ def bridge_hall():
     r.air(FULL)
     # A raised walk along the room, reached by ramps at both doorways' ends.
     b.platform(r, -96, -288, 96, 288, 96, floor=m.METAL_FLOOR)
-    r.solid(ramp(-96, -480, 0, 96, -288, 96, "+y", m.CONCRETE_WALL, slope=m.METAL_FLOOR))
-    r.solid(ramp(-96, 288, 0, 96, 480, 96, "-y", m.CONCRETE_WALL, slope=m.METAL_FLOOR))
+    r.solid(ramp(-96, -464, 0, 96, -288, 96, "+y", m.CONCRETE_WALL, slope=m.METAL_FLOOR))
+    r.solid(ramp(-96, 288, 0, 96, 464, 96, "-y", m.CONCRETE_WALL, slope=m.METAL_FLOOR))
     for x in (-320, 320):
         b.spot(r, x, 0, 352)
     b.light(r, 0, 0, 320)
