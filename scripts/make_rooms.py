@@ -15,6 +15,7 @@ import os
 import sys
 
 from roomgen.designs import alleys, crossings, ends, starts, three_way, turns, two_way
+from roomgen.room import PATTERNS
 from roomgen.vmf import vmf_text
 
 ROOMS = (two_way.ROOMS + turns.ROOMS + three_way.ROOMS + crossings.ROOMS + alleys.ROOMS
@@ -26,12 +27,22 @@ TYPE_NAMES = {0: "two way", 1: "turn", 2: "three way", 3: "crossing", 4: "alley"
 SIDE_NAMES = {0: "north", 1: "east", 2: "south", 3: "west"}
 
 
+def deployed_sizes(room):
+    """Connector sizes by side as the kit writes the room file: it turns the room as built
+    by the fewest quarter turns that bring its connectors onto the type's pattern."""
+    pattern = set(PATTERNS[room.room_type])
+    built = {(d + room.turns) % 4: size for d, size in room.sizes.items()}
+    kit_turns = next(k for k in range(4) if {(d + k) % 4 for d in built} == pattern)
+    return {(d + kit_turns) % 4: size for d, size in built.items()}
+
+
 def table():
-    """The rooms as a Markdown table, connector sizes by side in the canonical orientation."""
+    """The rooms as a Markdown table, connector sizes by side as the room files keep them."""
     rows = ["| Room | Type | Connector sizes | In play |", "|---|---|---|---|"]
     for make in ROOMS:
         room = make()
-        sizes = ", ".join(f"{SIDE_NAMES[d]} {size}" for d, size in sorted(room.sizes.items()))
+        sizes = ", ".join(f"{SIDE_NAMES[d]} {size}"
+                          for d, size in sorted(deployed_sizes(room).items()))
         rows.append(f"| {room.name} | {TYPE_NAMES[room.room_type]} | {sizes} | {make.__doc__} |")
     return "\n".join(rows)
 

@@ -521,7 +521,8 @@ TEST(BundledRoomSources, FileEveryBrushAndEntityUnderANamedVisgroup) {
   }
 }
 
-// Every side of every type that a maze cell can enter by, at every size a neighbour offers.
+// Every side of every type that a maze cell can enter by, at every size a neighbour offers;
+// a game start is the first cell and is entered from nowhere.
 TEST(BundledLibrary, OffersEveryTypeAtEverySideInBothSizes) {
   std::set<std::tuple<int, int, int>> offered;  // type, side, size
   for (const std::string& source : RoomSources()) {

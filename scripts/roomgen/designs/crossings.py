@@ -87,7 +87,7 @@ def great_crossing():
 
 
 def depot_crossing():
-    """A wide road north to south crossed by narrow doors; a lift up to the store above."""
+    """A wide road crossed by a narrow passage; a lift up to the store above."""
     r = Room("depot_crossing", "Depot Crossing", 3, 1, height=384, theme=m.CONCRETE,
              sizes={0: 2, 1: 1, 2: 2, 3: 1})
     r.air(FULL)

@@ -86,7 +86,7 @@ def rail_junction():
 
 
 def tollgate():
-    """A wide road through east to west, a narrow door north, a toll booth behind glass."""
+    """A wide road straight through, a narrow door to the side, a toll booth behind glass."""
     r = Room("tollgate", "Tollgate", 2, 1, height=320, theme=m.YARD, sizes={0: 1, 1: 2, 3: 2})
     r.air(FULL)
     h = r.height

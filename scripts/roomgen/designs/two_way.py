@@ -123,7 +123,7 @@ def freight_hall():
 
 
 def checkpoint():
-    """A wide gate in from the south, a guard post behind glass, a narrow door out."""
+    """In by a wide gate, past a guard post behind glass, out by a narrow door."""
     r = Room("checkpoint", "Checkpoint", 0, 1, height=256, theme=m.CONCRETE, sizes={0: 1, 2: 2})
     r.air(FULL)
     h = r.height
