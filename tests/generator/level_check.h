@@ -306,6 +306,12 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
     }
   }
   for (const MapBlock* entity : entities) {
+    // A train's path and each of its stops name the next stop.
+    if (const std::string* target = entity->Key("target"); target && !names.contains(*target)) {
+      const std::string* className = entity->Key("classname");
+      problems.push_back("the target " + *target + " of a " + (className ? *className : "entity") +
+                         " is not in the level");
+    }
     for (const MapBlock& block : entity->children) {
       if (block.name != "connections") continue;
       for (const auto& [output, value] : block.keys) {

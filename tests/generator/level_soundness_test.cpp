@@ -105,6 +105,8 @@ TEST_F(LevelCheckFindsFaults, MissingTargetAndSharedName) {
   EXPECT_TRUE(Finds("aims at " + target + ", which is not in the level"));
   Replace("\"classname\" \"env_sun\"", "\"classname\" \"env_sun\"\r\n\t\"targetname\" \"gone\"");
   EXPECT_TRUE(Finds("the entity name gone is used twice"));
+  Replace("\"classname\" \"env_sun\"", "\"classname\" \"env_sun\"\r\n\t\"target\" \"nowhere\"");
+  EXPECT_TRUE(Finds("the target nowhere of a env_sun is not in the level"));
 }
 
 TEST_F(LevelCheckFindsFaults, WrongTurnOrMissingDoorway) {
