@@ -14,6 +14,7 @@ def storage_closet():
         b.cover(r, box(x, -368, 0, x + 96, -304, 160, m.WOOD_WALL))
     b.light(r, 0, -192, 192)
     b.light(r, 0, 256, 192, color=b.COOL, brightness=160)
+    b.ambient(r, 0, -256, 160, "ambient/machines/refrigerator_loop1.wav", 400)
     r.info_origin = (0, -128, 32)
     b.weapon(r, 0, -320)
     b.item(r, -320, -240, "0")

@@ -13,6 +13,8 @@ def cross_corridors():
     b.light(r, 0, 0, 160)
     for (x, y) in ((0, 352), (352, 0), (0, -352), (-352, 0)):
         b.light(r, x, y, 160, color=b.COOL, brightness=200)
+    b.flicker(r, 0, -352, 128, color=b.COOL, brightness=150, distance=256)
+    b.ambient(r, 0, 0, 160, "ambient/machines/air_conditioner_loop1.wav", 700)
     b.weapon(r, 64, 64)
     b.item(r, -64, -64, "1")
     b.npc(r, 0, 320, 270)

@@ -13,6 +13,7 @@ def t_junction():
     b.light(r, 0, 0, 160)
     b.light(r, -352, 0, 160)
     b.light(r, 352, 0, 160)
+    b.ambient(r, 0, 0, 128, "ambient/water/drip_loop1.wav", 600)
     b.weapon(r, 0, -64)
     b.item(r, 0, 400, "3")
     b.npc(r, -320, 0, 0)
