@@ -188,8 +188,11 @@ bool IsPointEntityToReach(const Block& entity) {
 }
 
 // Volumes that hold no matter: a thing may stand in them, and nobody stands on them.
-bool IsVolume(const std::string& owner) {
-  return owner == "trigger_once" || owner == "func_ladder" || owner == "func_quilla_spawngroup";
+bool IsVolume(const std::string& owner) { return owner == "trigger_once" || owner == "func_ladder"; }
+
+// What is always there to stand on: not a volume, nor a spawn group that a level may leave out.
+bool IsAlwaysThere(const std::string& owner) {
+  return !IsVolume(owner) && owner != "func_quilla_spawngroup";
 }
 
 // Fills the air reachable from the first doorway through cells not in `solid`, and
@@ -405,14 +408,15 @@ TEST_P(BundledRoom, IsClosedBrushworkWithoutOverlapsAndDoorwaysThatLineUp) {
 TEST_P(BundledRoom, PlacesThingsOnFloorsAndNeverInsideABrush) {
   const DeployedRoom room = DeploySource(GetParam());
   const Voxels voxels = Voxelise(room);
-  const auto holdsMatter = [&](const std::optional<std::size_t>& cell) {
-    if (!cell || voxels.owner[*cell] == -1) return false;
-    return !IsVolume(room.brushes[static_cast<std::size_t>(voxels.owner[*cell])].owner);
+  const auto ownerOf = [&](const std::optional<std::size_t>& cell) -> std::string {
+    if (!cell || voxels.owner[*cell] == -1) return "";
+    return room.brushes[static_cast<std::size_t>(voxels.owner[*cell])].owner;
   };
   for (const Block& entity : room.blocks.entities) {
     if (!IsPointEntityToReach(entity)) continue;
     const Vec3 origin = Point(*entity.Key("origin"));
-    EXPECT_FALSE(holdsMatter(voxels.cells.CellOf(origin)))
+    const std::string inside = ownerOf(voxels.cells.CellOf(origin));
+    EXPECT_TRUE(inside.empty() || IsVolume(inside))
         << entity.ClassName() << " at " << *entity.Key("origin") << " is inside a brush";
     const std::string className = entity.ClassName();
     if (className != "quilla_weapon" && className != "quilla_item" && className != "quilla_npc" &&
@@ -421,7 +425,8 @@ TEST_P(BundledRoom, PlacesThingsOnFloorsAndNeverInsideABrush) {
     }
     bool grounded = false;
     for (double below = Cells::kSize / 2; below <= 24; below += Cells::kSize) {
-      grounded |= holdsMatter(voxels.cells.CellOf({origin[0], origin[1], origin[2] - below}));
+      const std::string under = ownerOf(voxels.cells.CellOf({origin[0], origin[1], origin[2] - below}));
+      grounded |= !under.empty() && IsAlwaysThere(under);
     }
     EXPECT_TRUE(grounded) << className << " at " << *entity.Key("origin") << " floats";
   }
