@@ -13,6 +13,8 @@
 #include "item_tokenizer.h"
 #include "kit_test_support.h"
 #include "room_blocks.h"
+#include "room_cells.h"
+#include "room_walk.h"
 #include "room_file.h"
 #include "room_type.h"
 
@@ -49,79 +51,6 @@ Doorway DoorwayOf(int direction, int size) {
     default: return {-512, -half, -496, half, half, height};
   }
 }
-
-// The room's space in cells of 8 units over the footprint, from its lowest to its
-// highest brush.
-class Cells {
- public:
-  static constexpr double kSize = 8;
-  static constexpr int kAcross = 128;  // 1024 / 8
-
-  Cells(double zMin, double zMax)
-      : zMin_(zMin), layers_(static_cast<int>(std::ceil((zMax - zMin) / kSize))) {}
-
-  int Layers() const { return layers_; }
-  std::size_t Count() const { return static_cast<std::size_t>(kAcross) * kAcross * layers_; }
-  std::size_t Index(int i, int j, int k) const {
-    return (static_cast<std::size_t>(k) * kAcross + j) * kAcross + i;
-  }
-  Vec3 Center(int i, int j, int k) const {
-    return {-512 + kSize * i + kSize / 2, -512 + kSize * j + kSize / 2,
-            zMin_ + kSize * k + kSize / 2};
-  }
-  std::optional<std::size_t> CellOf(const Vec3& p) const {
-    const int i = static_cast<int>(std::floor((p[0] + 512) / kSize));
-    const int j = static_cast<int>(std::floor((p[1] + 512) / kSize));
-    const int k = static_cast<int>(std::floor((p[2] - zMin_) / kSize));
-    if (i < 0 || j < 0 || k < 0 || i >= kAcross || j >= kAcross || k >= layers_)
-      return std::nullopt;
-    return Index(i, j, k);
-  }
-  // Every cell whose centre lies in the box.
-  template <typename Visit>
-  void ForEachIn(double x0, double y0, double z0, double x1, double y1, double z1,
-                 Visit visit) const {
-    const auto first = [](double from, double origin) {
-      return std::max(0, static_cast<int>(std::floor((from - origin) / kSize)));
-    };
-    const auto last = [](double to, double origin, int count) {
-      return std::min(count - 1, static_cast<int>(std::ceil((to - origin) / kSize)));
-    };
-    for (int k = first(z0, zMin_); k <= last(z1, zMin_, layers_); ++k) {
-      for (int j = first(y0, -512); j <= last(y1, -512, kAcross); ++j) {
-        for (int i = first(x0, -512); i <= last(x1, -512, kAcross); ++i) {
-          const Vec3 c = Center(i, j, k);
-          if (c[0] > x0 && c[0] < x1 && c[1] > y0 && c[1] < y1 && c[2] > z0 && c[2] < z1) {
-            visit(Index(i, j, k), c);
-          }
-        }
-      }
-    }
-  }
-  bool OnBoundary(std::size_t index) const {
-    const auto i = static_cast<int>(index % kAcross);
-    const auto j = static_cast<int>(index / kAcross % kAcross);
-    const auto k = static_cast<int>(index / (static_cast<std::size_t>(kAcross) * kAcross));
-    return i == 0 || j == 0 || k == 0 || i == kAcross - 1 || j == kAcross - 1 || k == layers_ - 1;
-  }
-  std::vector<std::size_t> Neighbours(std::size_t index) const {
-    const auto i = static_cast<int>(index % kAcross);
-    const auto j = static_cast<int>(index / kAcross % kAcross);
-    const auto k = static_cast<int>(index / (static_cast<std::size_t>(kAcross) * kAcross));
-    std::vector<std::size_t> next;
-    if (i > 0) next.push_back(Index(i - 1, j, k));
-    if (i < kAcross - 1) next.push_back(Index(i + 1, j, k));
-    if (j > 0) next.push_back(Index(i, j - 1, k));
-    if (j < kAcross - 1) next.push_back(Index(i, j + 1, k));
-    if (k > 0) next.push_back(Index(i, j, k - 1));
-    if (k < layers_ - 1) next.push_back(Index(i, j, k + 1));
-    return next;
-  }
-
- private:
-  double zMin_;
-  int layers_;
-};
 
 struct PlacedBrush {
   Brush brush;
@@ -234,6 +163,17 @@ struct Voxels {
   std::vector<int> emptyBrushes;
 };
 
+std::pair<Vec3, Vec3> Bounds(const Brush& brush) {
+  Vec3 lo{1e9, 1e9, 1e9}, hi{-1e9, -1e9, -1e9};
+  for (const Vec3& p : brush.points) {
+    for (std::size_t a = 0; a < 3; ++a) {
+      lo[a] = std::min(lo[a], p[a]);
+      hi[a] = std::max(hi[a], p[a]);
+    }
+  }
+  return {lo, hi};
+}
+
 Voxels Voxelise(const DeployedRoom& room) {
   double zMin = 1e9, zMax = -1e9;
   for (const PlacedBrush& placed : room.brushes) {
@@ -247,13 +187,7 @@ Voxels Voxelise(const DeployedRoom& room) {
   voxels.world.assign(voxels.cells.Count(), false);
   for (std::size_t b = 0; b < room.brushes.size(); ++b) {
     const PlacedBrush& placed = room.brushes[b];
-    Vec3 lo{1e9, 1e9, 1e9}, hi{-1e9, -1e9, -1e9};
-    for (const Vec3& p : placed.brush.points) {
-      for (std::size_t a = 0; a < 3; ++a) {
-        lo[a] = std::min(lo[a], p[a]);
-        hi[a] = std::max(hi[a], p[a]);
-      }
-    }
+    const auto [lo, hi] = Bounds(placed.brush);
     int inside = 0;
     voxels.cells.ForEachIn(lo[0], lo[1], lo[2], hi[0], hi[1], hi[2],
                            [&](std::size_t index, const Vec3& c) {
@@ -267,6 +201,73 @@ Voxels Voxelise(const DeployedRoom& room) {
     if (inside == 0) voxels.emptyBrushes.push_back(static_cast<int>(b));
   }
   return voxels;
+}
+
+// What a player passes through: volumes, the spawn groups a level may leave out, doors
+// that open and glass that breaks.
+bool IsPassable(const std::string& owner) {
+  return !IsAlwaysThere(owner) || owner == "func_door" || owner == "func_breakable";
+}
+
+std::optional<Brush> FirstBrush(const Block& entity) {
+  for (const Block& child : entity.children) {
+    if (child.name == "solid") return Brush(child);
+  }
+  return std::nullopt;
+}
+
+// The ground a train's platform covers on its way from stop to stop.
+void MarkTrainPath(const DeployedRoom& room, const Block& train, const Cells& cells,
+                   std::vector<bool>& support) {
+  std::map<std::string, Vec3> stops;
+  std::map<std::string, std::string> nextStop;
+  for (const Block& entity : room.blocks.entities) {
+    if (entity.ClassName() != "path_track") continue;
+    const std::string name = entity.Key("targetname").value_or("");
+    stops[name] = Point(entity.Key("origin").value_or(""));
+    nextStop[name] = entity.Key("target").value_or("");
+  }
+  const auto brush = FirstBrush(train);
+  const auto origin = train.Key("origin");
+  if (!brush || !origin) return;
+  const auto [lo, hi] = Bounds(*brush);
+  const Vec3 start = Point(*origin);
+  std::string at = train.Key("target").value_or("");
+  for (std::size_t leg = 0; leg < stops.size() && stops.contains(at) && stops.contains(nextStop[at]); ++leg) {
+    const Vec3 from = stops[at], to = stops[nextStop[at]];
+    cells.ForEachIn(lo[0] + std::min(from[0], to[0]) - start[0], lo[1] + std::min(from[1], to[1]) - start[1],
+                    lo[2], hi[0] + std::max(from[0], to[0]) - start[0],
+                    hi[1] + std::max(from[1], to[1]) - start[1], hi[2],
+                    [&](std::size_t index, const Vec3&) { support[index] = true; });
+    at = nextStop[at];
+  }
+}
+
+// The shaft a lift climbs, from its platform's top to where it stops.
+void MarkLiftShaft(const Block& lift, const Cells& cells, std::vector<bool>& climb) {
+  const auto brush = FirstBrush(lift);
+  const auto distance = ParseNumber(lift.Key("movedistance").value_or(""));
+  if (!brush || !distance) return;
+  const auto [lo, hi] = Bounds(*brush);
+  cells.ForEachIn(lo[0], lo[1], hi[2], hi[0], hi[1], hi[2] + *distance + Cells::kSize,
+                  [&](std::size_t index, const Vec3&) { climb[index] = true; });
+}
+
+WalkMap WalkOf(const DeployedRoom& room, const Voxels& voxels) {
+  const std::size_t count = voxels.cells.Count();
+  std::vector<bool> matter(count, false), climb(count, false);
+  for (std::size_t index = 0; index < count; ++index) {
+    if (voxels.owner[index] == -1) continue;
+    const std::string& owner = room.brushes[static_cast<std::size_t>(voxels.owner[index])].owner;
+    matter[index] = !IsPassable(owner);
+    climb[index] = owner == "func_ladder";
+  }
+  std::vector<bool> support = matter;
+  for (const Block& entity : room.blocks.entities) {
+    if (entity.ClassName() == "func_tracktrain") MarkTrainPath(room, entity, voxels.cells, support);
+    if (entity.ClassName() == "func_movelinear") MarkLiftShaft(entity, voxels.cells, climb);
+  }
+  return WalkMap(voxels.cells, std::move(matter), std::move(support), std::move(climb));
 }
 
 class BundledRoom : public ::testing::TestWithParam<std::string> {};
@@ -429,6 +430,47 @@ TEST_P(BundledRoom, PlacesThingsOnFloorsAndNeverInsideABrush) {
       grounded |= !under.empty() && IsAlwaysThere(under);
     }
     EXPECT_TRUE(grounded) << className << " at " << *entity.Key("origin") << " floats";
+  }
+}
+
+// On foot a player gets from the first doorway to every other and back, to every weapon and
+// item and back, to every monster, and from the player's start to the doorway.
+TEST_P(BundledRoom, LetsAPlayerWalkToEveryDoorwayAndEveryPlaceholder) {
+  const DeployedRoom room = DeploySource(GetParam());
+  const Voxels voxels = Voxelise(room);
+  const WalkMap walk = WalkOf(room, voxels);
+  const auto doorwayFloor = [&](int d) {
+    const Doorway door = DoorwayOf(room, d);
+    std::vector<std::size_t> places;
+    voxels.cells.ForEachIn(door.x0, door.y0, 0, door.x1, door.y1, Cells::kSize,
+                           [&](std::size_t index, const Vec3&) {
+                             if (walk.Stands(index)) places.push_back(index);
+                           });
+    return places;
+  };
+  const auto reachedAny = [](const std::vector<std::size_t>& places, const std::vector<bool>& reached) {
+    return std::any_of(places.begin(), places.end(), [&](std::size_t place) { return reached[place]; });
+  };
+  const std::vector<int> directions = ConnectorDirections(TypeOf(room));
+  ASSERT_FALSE(directions.empty());
+  const std::vector<std::size_t> entry = doorwayFloor(directions.front());
+  ASSERT_FALSE(entry.empty()) << "no floor to stand on in doorway " << directions.front();
+  const std::vector<bool> there = walk.Reach(entry, false), back = walk.Reach(entry, true);
+  for (const int d : directions) {
+    const std::vector<std::size_t> floor = doorwayFloor(d);
+    EXPECT_TRUE(reachedAny(floor, there) && reachedAny(floor, back))
+        << "doorway " << d << " cannot be walked to and back from doorway " << directions.front();
+  }
+  for (const Block& entity : room.blocks.entities) {
+    const std::string className = entity.ClassName();
+    const bool pickUp = className == "quilla_weapon" || className == "quilla_item";
+    const bool monster = className == "quilla_npc", start = className == "info_player_start";
+    if (!pickUp && !monster && !start) continue;
+    const std::string origin = entity.Key("origin").value_or("");
+    const auto place = walk.StandingAt(Point(origin));
+    ASSERT_TRUE(place) << className << " at " << origin << " has no place to stand";
+    EXPECT_TRUE(start || there[*place]) << className << " at " << origin << " cannot be walked to";
+    EXPECT_TRUE(monster || back[*place]) << "no way back to the doorway from " << className << " at " << origin;
   }
 }
 

@@ -87,7 +87,7 @@ def loading_dock():
     b.weapon(r, 0, -384, z=80)
     b.item(r, 400, 128, "4")
     b.item(r, 400, 224, "2")
-    b.item(r, -464, 0, "0", z=80)
+    b.item(r, -400, 0, "0")
     b.npc(r, -256, -384, 90, z=64)
     b.npc(r, 320, -384, 90, z=64)
     return r

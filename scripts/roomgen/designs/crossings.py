@@ -48,6 +48,8 @@ def sunken_court():
     for (x, y) in ((-INNER, -INNER), (288, -INNER), (-INNER, 288), (288, 288)):
         b.platform(r, x, y, x + 208, y + 208, 48, floor=m.ASPHALT_FLOOR)
     b.platform(r, -64, -64, 64, 64, 24, floor=m.TILE_FLOOR)
+    b.stairs(r, -288, 336, -240, 400, 48, "-x")
+    b.stairs(r, 240, -400, 288, -336, 48, "+x")
     b.spawn_choice(r, 160, 160, [
         ("court_barricade_ns", 1, [box(-192, -16, 0, -96, 16, 64, m.WOOD_WALL),
                                    box(96, -16, 0, 192, 16, 64, m.WOOD_WALL)]),

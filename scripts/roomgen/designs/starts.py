@@ -106,6 +106,7 @@ def train_platform():
     r.air(FULL)
     b.pit(r, (-INNER, -INNER, INNER, -192), depth=64)
     b.train(r, "platform_car", -448, -448, -192, -224, 0, [(-320, -336), (320, -336)])
+    b.stairs(r, 448, -320, INNER, -192, 0, "+y", base=-64)
     b.pillar(r, -256, 0, 48)
     b.pillar(r, 208, 0, 48)
     b.detail(r, box(-160, 192, 0, 160, 224, 24, m.WOOD_WALL, top=m.WOOD_FLOOR))

@@ -94,8 +94,8 @@ def tollgate():
     r.solid(box(-128, -352, 0, 128, -336, h, m.CONCRETE_WALL))
     r.solid(box(-128, -336, 0, -112, -240, h, m.CONCRETE_WALL))
     r.solid(box(112, -336, 0, 128, -240, h, m.CONCRETE_WALL))
-    r.solid(box(-128, -240, 0, 128, -224, 48, m.CONCRETE_WALL))
-    b.glass(r, "toll_window", -128, -240, 48, 128, -224, 112)
+    r.solid(box(-128, -240, 0, 128, -224, 16, m.CONCRETE_WALL))
+    b.glass(r, "toll_window", -128, -240, 16, 128, -224, 112)
     r.solid(box(-128, -240, 112, 128, -224, h, m.CONCRETE_WALL))
     b.cover(r, box(-320, 32, 0, -192, 64, 48, m.CONCRETE_WALL),
             box(192, -96, 0, 320, -64, 48, m.CONCRETE_WALL))

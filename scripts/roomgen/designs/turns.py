@@ -72,6 +72,7 @@ def truck_turn():
     r = Room("truck_turn", "Truck Turn", 1, 1, height=512, theme=m.GARDEN, sizes={0: 2, 1: 2})
     b.courtyard(r)
     b.platform(r, -160, -160, 160, 160, 48, floor=m.DIRT_FLOOR)
+    b.platform(r, -32, -192, 32, -160, 24)
     r.solid(box(-24, -24, 48, 24, 24, 256, m.WOOD_WALL))
     b.cover(r, box(160, -352, 0, 416, -224, 96, m.METAL_WALL),
             box(160, -352, 96, 240, -224, 160, m.METAL_WALL))
