@@ -63,6 +63,7 @@ def vault_alcove():
     b.npc(r, 0, 320, 270)
     return r
 
+
 def loading_dock():
     """A wide gate onto a dock and its store; a caged stock to open with the switch."""
     r = Room("loading_dock", "Loading Dock", 4, 2, height=320, theme=m.CONCRETE, sizes={0: 2})

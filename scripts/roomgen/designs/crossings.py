@@ -67,6 +67,7 @@ def sunken_court():
     b.npc(r, 384, -384, 135, z=48)
     return r
 
+
 def great_crossing():
     """A square open to the sky with wide gates on every side, kiosks to hide behind."""
     r = Room("great_crossing", "Great Crossing", 3, 0, height=448, theme=m.GARDEN,

@@ -58,6 +58,7 @@ def elevator_lobby():
     b.item(r, 0, 128, "4")
     return r
 
+
 def motor_pool():
     """A yard of parked trucks under the sky, a roofed bay to start in, a wide gate out."""
     r = Room("motor_pool", "Motor Pool", 5, 1, height=448, theme=m.YARD, sizes={0: 2})

@@ -61,6 +61,7 @@ def ramp_junction():
     b.npc(r, 320, 192, 180)
     return r
 
+
 def rail_junction():
     """Three wide gates over a rail cutting; a car rides across it, the ladder leads down."""
     r = Room("rail_junction", "Rail Junction", 2, 2, height=384, theme=m.METAL,

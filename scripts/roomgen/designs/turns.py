@@ -67,6 +67,7 @@ def crate_corner():
     b.trigger(r, -64, 400, 64, 464, [("OnStartTouch", "corner_sparks,SparkOnce,,0,-1")])
     return r
 
+
 def truck_turn():
     """A yard open to the sky between two wide gates, a wrecked truck to fight around."""
     r = Room("truck_turn", "Truck Turn", 1, 1, height=512, theme=m.GARDEN, sizes={0: 2, 1: 2})
