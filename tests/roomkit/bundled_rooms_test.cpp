@@ -14,9 +14,9 @@
 #include "kit_test_support.h"
 #include "room_blocks.h"
 #include "room_cells.h"
-#include "room_walk.h"
 #include "room_file.h"
 #include "room_type.h"
+#include "room_walk.h"
 
 namespace vendrel::roomkit {
 namespace {
