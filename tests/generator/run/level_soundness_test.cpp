@@ -105,11 +105,14 @@ TEST_F(LevelCheckFindsFaults, MissingTargetAndSharedName) {
   EXPECT_TRUE(Finds("aims at " + target + ", which is not in the level"));
   Replace("\"classname\" \"env_sun\"", "\"classname\" \"env_sun\"\r\n\t\"targetname\" \"gone\"");
   EXPECT_TRUE(Finds("the entity name gone is used twice"));
+  Replace("\"classname\" \"env_sun\"", "\"classname\" \"env_sun\"\r\n\t\"target\" \"nowhere\"");
+  EXPECT_TRUE(Finds("the target nowhere of a env_sun is not in the level"));
 }
 
 TEST_F(LevelCheckFindsFaults, WrongTurnOrMissingDoorway) {
   outcome.rooms[3].turns = (outcome.rooms[3].turns + 1) % 4;
   EXPECT_TRUE(Finds("cell 4's brush is not its room's, turned and moved"));
+  EXPECT_TRUE(Finds("cell 4's doorway at "));
   const int last = static_cast<int>(outcome.plan.size());
   outcome.plan.back().from = 1;
   EXPECT_TRUE(Finds("cell " + std::to_string(last) + "'s doorway is not on cell 1's"));

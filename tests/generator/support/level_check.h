@@ -268,6 +268,23 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
     }
   }
 
+  // Every doorway opens onto another room's doorway of its size: none opens onto the void.
+  for (std::size_t r = 0; r < connectors.size(); ++r) {
+    for (const PlacedConnector& own : connectors[r]) {
+      bool met = false;
+      for (std::size_t other = 0; other < connectors.size(); ++other) {
+        if (other == r) continue;
+        for (const PlacedConnector& theirs : connectors[other]) {
+          met |= Near(own.position, theirs.position) && own.size == theirs.size;
+        }
+      }
+      if (!met) {
+        problems.push_back("cell " + std::to_string(r + 1) + "'s doorway at " + PointText(own.position) +
+                           " opens onto no doorway of its size");
+      }
+    }
+  }
+
   // Entities: no placeholder left, names never shared between rooms or entities, every
   // output's target present, one player start with its light and sun.
   std::map<std::string, int> classes;
@@ -289,6 +306,12 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
     }
   }
   for (const MapBlock* entity : entities) {
+    // A train's path and each of its stops name the next stop.
+    if (const std::string* target = entity->Key("target"); target && !names.contains(*target)) {
+      const std::string* className = entity->Key("classname");
+      problems.push_back("the target " + *target + " of a " + (className ? *className : "entity") +
+                         " is not in the level");
+    }
     for (const MapBlock& block : entity->children) {
       if (block.name != "connections") continue;
       for (const auto& [output, value] : block.keys) {

@@ -1,0 +1,1 @@
+"""Building blocks of the bundled room sources and the rooms made from them."""
