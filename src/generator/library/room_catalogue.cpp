@@ -24,6 +24,7 @@ std::vector<int> CanonicalConnectorSides(long long typeCode) {
 }
 
 std::string RoomUnfitness(const RoomRow& room) {
+  if (!room.unreadable.empty()) return "its header couldn't be read: " + room.unreadable;
   if (!room[kGenreColumn].Whole()) return "its genre \"" + room[kGenreColumn].text + "\" is not a whole number";
   const auto type = room[kTypeColumn].Whole();
   if (!type) return "its type \"" + room[kTypeColumn].text + "\" is not a whole number";
@@ -49,7 +50,7 @@ RoomCatalogue RoomCatalogue::Build(const Engine& engine, const RoomTable& table)
     engine.host.Yield();
     const RoomRow& room = table.rows[i];
     if (const std::string why = RoomUnfitness(room); !why.empty()) {
-      engine.log.Log("Room file " + room.File().string() + " left out: " + why + ".", false, true);
+      engine.log.Log(LeftOutRoomLine({room.File(), why}), false, true);
       continue;
     }
     catalogue.Add(i, *room[kGenreColumn].Whole(), *room[kTypeColumn].Whole(), room.Connectors());
