@@ -49,10 +49,8 @@ RoomCatalogue RoomCatalogue::Build(const Engine& engine, const RoomTable& table)
     MrProg(engine.host, static_cast<double>(i + 1) * 100 / static_cast<double>(count));
     engine.host.Yield();
     const RoomRow& room = table.rows[i];
-    if (const std::string why = RoomUnfitness(room); !why.empty()) {
-      engine.log.Log(LeftOutRoomLine({room.File(), why}), false, true);
-      continue;
-    }
+    // The scan has reported the rooms left out.
+    if (!RoomUnfitness(room).empty()) continue;
     catalogue.Add(i, *room[kGenreColumn].Whole(), *room[kTypeColumn].Whole(), room.Connectors());
   }
   return catalogue;
