@@ -47,17 +47,15 @@ bool ReadsAsNonFinite(std::string_view text) {
 }
 
 std::string FieldProblem(std::string_view field, bool position) {
-  const std::string quoted = "\"" + std::string(field) + "\"";
   const auto value = ParseNumber(field);
-  if (!value) {
-    return ReadsAsNonFinite(field) ? "holds " + quoted + ", which is not a finite number"
-                                   : "holds " + quoted + " where a number is needed";
-  }
-  if (position && std::fabs(*value) > kFarOutsideWorld) {
-    return "holds " + quoted + ", far outside the world (beyond " + FormatNumber(kFarOutsideWorld) +
+  if (value && (!position || std::fabs(*value) <= kFarOutsideWorld)) return {};
+  const std::string holds = "holds \"" + std::string(field) + "\"";
+  if (value) {
+    return holds + ", far outside the world (beyond " + FormatNumber(kFarOutsideWorld) +
            " from its middle)";
   }
-  return {};
+  return ReadsAsNonFinite(field) ? holds + ", which is not a finite number"
+                                 : holds + " where a number is needed";
 }
 
 std::string PointProblem(std::string_view xyz) {
