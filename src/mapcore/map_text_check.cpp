@@ -32,6 +32,8 @@ NumberKey NumberKeyOf(std::string_view key) {
   return NumberKey::None;
 }
 
+constexpr std::string_view kFirstBrushItem = "solid";
+
 bool IsMarker(std::string_view item) {
   return item == kWorldEndMarker || item == kEndOfRoomMarker;
 }
@@ -130,10 +132,21 @@ class MapTextCheck {
     if (IsMarker(item)) return "the line " + item + " has no place here";
     if (i + 1 < items_.size() && items_[i + 1] == "{") {
       afterBlockName_ = true;
-      return {};
+      return item == kFirstBrushItem ? FirstBrushProblem() : std::string();
     }
     return "the word \"" + item + "\" is neither a key with its value on its line nor a block name "
            "followed by {";
+  }
+
+  // A room keeps a map from its first "solid" item on, taking the world's closing brace
+  // for the world's end: that item must open a brush directly in the world.
+  std::string FirstBrushProblem() {
+    if (layout_ != MapTextLayout::Map || std::exchange(firstBrushSeen_, true)) return {};
+    if (open_.size() == 1 && open_.front().first == "world") return {};
+    if (open_.empty()) return "the first brush stands outside the world block";
+    return "the first brush stands inside the block \"" + std::string(open_.back().first) +
+           "\" opened at line " + std::to_string(open_.back().second) +
+           ", not directly in the world block";
   }
 
   std::string KeyValueRow(std::size_t i) {
@@ -146,6 +159,11 @@ class MapTextCheck {
              "\" stand on one line, but a brace or a marker line holds nothing else";
     }
     if (key.empty()) return "the value \"" + value + "\" has no key";
+    if (layout_ == MapTextLayout::Map && !firstBrushSeen_ &&
+        (key == kFirstBrushItem || value == kFirstBrushItem)) {
+      return "\"" + key + "\" \"" + value +
+             "\" stands before the first brush, and the room would be cut from that word on";
+    }
     if (open_.empty() && (layout_ == MapTextLayout::Map || worldEnded_)) {
       return "the key \"" + key + "\" stands outside every block";
     }
@@ -201,6 +219,7 @@ class MapTextCheck {
   bool afterBlockName_ = false;
   bool worldEnded_ = false;
   bool sawRow_ = false;
+  bool firstBrushSeen_ = false;
 };
 
 }  // namespace

@@ -10,7 +10,8 @@
 namespace vendrel {
 
 enum class MapTextLayout {
-  // A designer's map: every row stands inside a block.
+  // A designer's map: every row stands inside a block, and the first "solid" item opens
+  // a brush directly in the world block, where a room's body begins.
   Map,
   // A room file's body: the world's rows, the world end line in place of the world's
   // closing brace, then the entity blocks.

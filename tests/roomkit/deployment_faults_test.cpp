@@ -187,6 +187,23 @@ TEST(DeploymentFaults, ABlockLeftOpenIsReportedAtTheCameras) {
   EXPECT_TRUE(kit.RoomFiles().empty());
 }
 
+// The room begins at the first brush and takes the next closing brace at the world's
+// depth for the world's end, so a hidden first brush would cost it its braces.
+TEST(DeploymentFaults, AFirstBrushInsideAnotherBlockIsReported) {
+  KitFixture kit;
+  std::string map = AlleyMap();
+  map.replace(map.find("\tsolid\r\n"), 8, "\thidden\r\n\t{\r\n\tsolid\r\n");
+  map.replace(map.find("\t}\r\n}\r\n"), 7, "\t}\r\n\t}\r\n}\r\n");
+  const DeployResult result = kit.DeployText(map);
+
+  EXPECT_EQ(result.outcome, DeployOutcome::Faulted);
+  EXPECT_EQ(result.fault, "At line " + std::to_string(LineOf(map, "\tsolid")) +
+                              ": the first brush stands inside the block \"hidden\" opened at line " +
+                              std::to_string(LineOf(map, "\thidden") + 1) +
+                              ", not directly in the world block!");
+  EXPECT_TRUE(kit.RoomFiles().empty());
+}
+
 TEST(DeploymentFaults, AMapThatCannotBeOpenedIsReported) {
   KitFixture kit;
   const DeployResult result = kit.Deploy(kit.temp / "missing.vmf");
