@@ -10,8 +10,7 @@ std::string ControlByteProblem(std::string_view item) {
     return byte < 32 || byte == 127;
   });
   if (found == item.end()) return {};
-  return "an item holds the control byte " +
-         std::to_string(static_cast<unsigned char>(*found)) +
+  return "an item holds the control byte " + std::to_string(static_cast<unsigned char>(*found)) +
          " (a binary file, or line ends other than CR LF)";
 }
 

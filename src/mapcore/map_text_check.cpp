@@ -34,9 +34,7 @@ NumberKey NumberKeyOf(std::string_view key) {
 
 constexpr std::string_view kFirstBrushItem = "solid";
 
-bool IsMarker(std::string_view item) {
-  return item == kWorldEndMarker || item == kEndOfRoomMarker;
-}
+bool IsMarker(std::string_view item) { return item == kWorldEndMarker || item == kEndOfRoomMarker; }
 
 bool IsBraceOrMarker(std::string_view item) { return item == "{" || item == "}" || IsMarker(item); }
 
@@ -45,7 +43,8 @@ bool ReadsAsNonFinite(std::string_view text) {
   double value = 0;
   const char* last = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), last, value);
-  return ptr == last && (ec == std::errc::result_out_of_range || (ec == std::errc() && !std::isfinite(value)));
+  return ptr == last &&
+         (ec == std::errc::result_out_of_range || (ec == std::errc() && !std::isfinite(value)));
 }
 
 std::string FieldProblem(std::string_view field, bool position) {
@@ -80,7 +79,8 @@ class MapTextCheck {
       std::size_t rowEnd = i + 1;
       while (rowEnd < items_.size() && lines_[rowEnd] == line) ++rowEnd;
       std::string problem;
-      for (std::size_t k = i; k < rowEnd && problem.empty(); ++k) problem = ControlByteProblem(items_[k]);
+      for (std::size_t k = i; k < rowEnd && problem.empty(); ++k)
+        problem = ControlByteProblem(items_[k]);
       if (problem.empty()) {
         switch (rowEnd - i) {
           case 1: problem = SingleItemRow(i); break;
@@ -99,7 +99,8 @@ class MapTextCheck {
                                        std::to_string(line) + " is never closed"};
     }
     if (layout_ == MapTextLayout::RoomBody && sawRow_ && !worldEnded_) {
-      return MapTextFault{endLine, "the world end line " + std::string(kWorldEndMarker) + " is missing"};
+      return MapTextFault{endLine,
+                          "the world end line " + std::string(kWorldEndMarker) + " is missing"};
     }
     return std::nullopt;
   }
@@ -134,7 +135,8 @@ class MapTextCheck {
       afterBlockName_ = true;
       return item == kFirstBrushItem ? FirstBrushProblem() : std::string();
     }
-    return "the word \"" + item + "\" is neither a key with its value on its line nor a block name "
+    return "the word \"" + item +
+           "\" is neither a key with its value on its line nor a block name "
            "followed by {";
   }
 
@@ -181,8 +183,7 @@ class MapTextCheck {
         }
         return {};
       }
-      case NumberKey::Point:
-        return PointProblem(value);
+      case NumberKey::Point: return PointProblem(value);
       case NumberKey::StartPosition:
         // A func_movelinear keeps a plain fraction under the same key.
         if (!IsBracketedVector(value)) return {};
@@ -205,8 +206,7 @@ class MapTextCheck {
         }
         return {};
       }
-      case NumberKey::None:
-        break;
+      case NumberKey::None: break;
     }
     return {};
   }

@@ -194,7 +194,8 @@ Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& 
   }
   while (items.Next(item)) {
     if (item == kEndOfRoomMarker) {
-      if (const auto fault = FindMapTextFault(body, itemLines, MapTextLayout::RoomBody, items.Line())) {
+      if (const auto fault =
+              FindMapTextFault(body, itemLines, MapTextLayout::RoomBody, items.Line())) {
         throw MapFormatError(file, fault->line, fault->problem);
       }
       return body;

@@ -61,7 +61,8 @@ TEST_F(BadRoomsTest, RoomsListsUnreadableRoomsAsUnusableAndWarnsOfEveryRoomLeftO
                                     "only 3 of the 21 header items)"));
   EXPECT_EQ(Errors(), "warning: Room file " + (Rooms() / "Empty.rgr").string() +
                           " left out: it was empty and has been deleted.\n"
-                          "warning: Room file " + (Rooms() / "Broken.rgr").string() +
+                          "warning: Room file " +
+                          (Rooms() / "Broken.rgr").string() +
                           " left out: its header couldn't be read: holds only 3 of the 21 header "
                           "items.\n");
   EXPECT_FALSE(std::filesystem::exists(Rooms() / "Empty.rgr"));
@@ -69,7 +70,9 @@ TEST_F(BadRoomsTest, RoomsListsUnreadableRoomsAsUnusableAndWarnsOfEveryRoomLeftO
 
 TEST_F(BadRoomsTest, GenerateWarnsBeforeTheRunLogsTheSameLinesAndNeverUsesTheRoom) {
   testing::WriteFile(Rooms() / "Broken.rgr", ShortHeader());
-  testing::WriteFile(Rooms() / "Binary.rgr", std::string("\x7f" "ELF\x02\x01\x01\0\0\n", 10));
+  testing::WriteFile(Rooms() / "Binary.rgr", std::string("\x7f"
+                                                         "ELF\x02\x01\x01\0\0\n",
+                                                         10));
 
   const testing::CommandRun run = Run("generate --seed 7 --size 12 --out level.vmf");
 
@@ -129,13 +132,15 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenRoomCase{"OneBraceRemoved",
                        [](std::string& text) { Replace(text, "}\r\n/\\/EOF", "/\\/EOF"); },
                        " is never closed"},
-        BrokenRoomCase{"StrayWordBeforeABrace",
-                       [](std::string& text) { Replace(text, "solid\r\n{", "solid\r\nstray\r\n{"); },
-                       "the word \"solid\" is neither a key with its value on its line nor a block "
-                       "name followed by {"},
-        BrokenRoomCase{"PlanePointFarOutside",
-                       [](std::string& text) { Replace(text, "\"plane\" \"(", "\"plane\" \"(1e308 "); },
-                       "far outside the world"}),
+        BrokenRoomCase{
+            "StrayWordBeforeABrace",
+            [](std::string& text) { Replace(text, "solid\r\n{", "solid\r\nstray\r\n{"); },
+            "the word \"solid\" is neither a key with its value on its line nor a block "
+            "name followed by {"},
+        BrokenRoomCase{
+            "PlanePointFarOutside",
+            [](std::string& text) { Replace(text, "\"plane\" \"(", "\"plane\" \"(1e308 "); },
+            "far outside the world"}),
     testing::ParamName());
 
 }  // namespace

@@ -20,10 +20,21 @@ std::string RoomFileText(const std::vector<std::string>& rows) {
 }
 
 // Lines 22 to 36; the end line is line 37.
-const std::vector<std::string> kSoundRows = {
-    "solid", "{", "\"id\" \"1\"", "side", "{", "\"plane\" \"(0 0 0) (0 64 0) (64 64 0)\"",
-    "\"uaxis\" \"[1 0 0 0] 0.25\"", "}", "}", "/\\/worldend\\/\\", "entity", "{",
-    "\"classname\" \"light\"", "\"origin\" \"0 0 64\"", "}"};
+const std::vector<std::string> kSoundRows = {"solid",
+                                             "{",
+                                             "\"id\" \"1\"",
+                                             "side",
+                                             "{",
+                                             "\"plane\" \"(0 0 0) (0 64 0) (64 64 0)\"",
+                                             "\"uaxis\" \"[1 0 0 0] 0.25\"",
+                                             "}",
+                                             "}",
+                                             "/\\/worldend\\/\\",
+                                             "entity",
+                                             "{",
+                                             "\"classname\" \"light\"",
+                                             "\"origin\" \"0 0 64\"",
+                                             "}"};
 constexpr std::size_t kFirstBodyLine = 22;
 
 struct BodyFaultCase {
@@ -164,7 +175,8 @@ TEST(RoomBodyCheck, AMapHoldsEveryRowInsideABlockAndNoRoomFileLines) {
   ASSERT_TRUE(misplaced);
   EXPECT_EQ(misplaced->problem, "the line /\\/worldend\\/\\ has no place here");
 
-  EXPECT_FALSE(FindMapTextFault({"world", "{", "id", "1", "}"}, {1, 2, 3, 3, 4}, MapTextLayout::Map, 5));
+  EXPECT_FALSE(
+      FindMapTextFault({"world", "{", "id", "1", "}"}, {1, 2, 3, 3, 4}, MapTextLayout::Map, 5));
 }
 
 TEST(RoomBodyCheck, AHeaderItemWithAControlByteIsUnreadable) {

@@ -143,27 +143,32 @@ INSTANTIATE_TEST_SUITE_P(
             "At line @: the value \"a 0 8\" of \"origin\" holds \"a\" where a number is needed!",
             R"("origin" "a 0 8")"},
         // Map text that would break the level printed from the room.
-        FaultCase{"StrayWord", MapText(Info("4") + Connector("0") + "stray\r\n" + Light() + Weapon()),
+        FaultCase{"StrayWord",
+                  MapText(Info("4") + Connector("0") + "stray\r\n" + Light() + Weapon()),
                   "At line @: the word \"stray\" is neither a key with its value on its line nor a "
                   "block name followed by {!",
                   "stray"},
-        FaultCase{"ClosingBraceTooMany", MapText(Info("4") + Connector("0") + Light() + Weapon() + "}\r\n"),
+        FaultCase{"ClosingBraceTooMany",
+                  MapText(Info("4") + Connector("0") + Light() + Weapon() + "}\r\n"),
                   "At line @: a } that closes no block!", R"("spawnwhat" "1")", 3},
-        FaultCase{"KeyOutsideEveryBlock",
-                  MapText(Info("4") + Connector("0") + Light() + Weapon() + "\"strayKey\" \"1\"\r\n"),
-                  "At line @: the key \"strayKey\" stands outside every block!", "strayKey"},
-        FaultCase{"ControlByteInAValue",
-                  MapText(Info("4") + Connector("0") +
-                          EntityText({{"classname", "light"}, {"targetname", "l\x01mp"}}) + Weapon()),
-                  "At line @: an item holds the control byte 1 (a binary file, or line ends other "
-                  "than CR LF)!",
-                  "\x01"},
-        FaultCase{"OriginFarOutsideTheWorld",
-                  MapText(Info("4") + Connector("0") +
-                          EntityText({{"classname", "light"}, {"origin", "0 0 99999"}}) + Weapon()),
-                  "At line @: the value \"0 0 99999\" of \"origin\" holds \"99999\", far outside the "
-                  "world (beyond 32768 from its middle)!",
-                  "99999"},
+        FaultCase{
+            "KeyOutsideEveryBlock",
+            MapText(Info("4") + Connector("0") + Light() + Weapon() + "\"strayKey\" \"1\"\r\n"),
+            "At line @: the key \"strayKey\" stands outside every block!", "strayKey"},
+        FaultCase{
+            "ControlByteInAValue",
+            MapText(Info("4") + Connector("0") +
+                    EntityText({{"classname", "light"}, {"targetname", "l\x01mp"}}) + Weapon()),
+            "At line @: an item holds the control byte 1 (a binary file, or line ends other "
+            "than CR LF)!",
+            "\x01"},
+        FaultCase{
+            "OriginFarOutsideTheWorld",
+            MapText(Info("4") + Connector("0") +
+                    EntityText({{"classname", "light"}, {"origin", "0 0 99999"}}) + Weapon()),
+            "At line @: the value \"0 0 99999\" of \"origin\" holds \"99999\", far outside the "
+            "world (beyond 32768 from its middle)!",
+            "99999"},
         FaultCase{"AngleNotFinite",
                   MapText(Info("4") + Connector("0") +
                           EntityText({{"classname", "light"}, {"angles", "0 nan 0"}}) + Weapon()),
@@ -197,10 +202,10 @@ TEST(DeploymentFaults, AFirstBrushInsideAnotherBlockIsReported) {
   const DeployResult result = kit.DeployText(map);
 
   EXPECT_EQ(result.outcome, DeployOutcome::Faulted);
-  EXPECT_EQ(result.fault, "At line " + std::to_string(LineOf(map, "\tsolid")) +
-                              ": the first brush stands inside the block \"hidden\" opened at line " +
-                              std::to_string(LineOf(map, "\thidden") + 1) +
-                              ", not directly in the world block!");
+  EXPECT_EQ(result.fault,
+            "At line " + std::to_string(LineOf(map, "\tsolid")) +
+                ": the first brush stands inside the block \"hidden\" opened at line " +
+                std::to_string(LineOf(map, "\thidden") + 1) + ", not directly in the world block!");
   EXPECT_TRUE(kit.RoomFiles().empty());
 }
 

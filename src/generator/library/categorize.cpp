@@ -85,7 +85,8 @@ RoomTable Categorize(const Engine& engine, const std::filesystem::path& roomsFol
           restart = true;
         } else {
           // An empty file that stays is no room; scanning again would never end.
-          deleted.push_back({file, "it is empty and could not be deleted (" + error.message() + ")"});
+          deleted.push_back(
+              {file, "it is empty and could not be deleted (" + error.message() + ")"});
         }
         continue;
       }
@@ -102,7 +103,8 @@ RoomTable Categorize(const Engine& engine, const std::filesystem::path& roomsFol
         table.leftOut.push_back({row.File(), std::move(why)});
       }
     }
-    for (const LeftOutRoom& room : table.leftOut) engine.log.Log(LeftOutRoomLine(room), false, true);
+    for (const LeftOutRoom& room : table.leftOut)
+      engine.log.Log(LeftOutRoomLine(room), false, true);
     return table;
   }
 }

@@ -95,9 +95,8 @@ class GetReadyTest : public ::testing::Test {
     LevelWriter writer(folder / "temp.dta");
     RoomAssembly assembly{writer, entityLines, RecordingSpawn(), enemyMix, skipLights};
     assembly.nameCounter = nameCounter;
-    const GetReadyResult got =
-        GetReady(engine, assembly, roomFile, offset, 0.25, nextId, rotations, connectors,
-                 host.abortRequested);
+    const GetReadyResult got = GetReady(engine, assembly, roomFile, offset, 0.25, nextId, rotations,
+                                        connectors, host.abortRequested);
     nameCounter = assembly.nameCounter;
     names = assembly.names.newNames.size();
     if (result != nullptr) *result = got;

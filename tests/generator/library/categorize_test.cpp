@@ -94,7 +94,8 @@ TEST_F(CategorizeTest, ReportsEveryRoomLeftOutAndEveryDeletedFileInScanOrder) {
   EXPECT_EQ(table.leftOut[2].reason, "its connector 0 is missing");
   const std::string logged = LogText();
   for (const LeftOutRoom& room : table.leftOut) {
-    EXPECT_NE(logged.find("] " + LeftOutRoomLine(room) + "\r\n"), std::string::npos) << LeftOutRoomLine(room);
+    EXPECT_NE(logged.find("] " + LeftOutRoomLine(room) + "\r\n"), std::string::npos)
+        << LeftOutRoomLine(room);
   }
   EXPECT_EQ(LeftOutRoomLine(table.leftOut[2]),
             "Room file " + (rooms / "c.rgr").string() + " left out: its connector 0 is missing.");
@@ -149,13 +150,12 @@ constexpr const char* kWhy = " (a binary file, or line ends other than CR LF)";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnreadableHeaders,
-    ::testing::Values(
-        UnreadableCase{"FewerThan21Items", "name\r\n 0 \r\n4\r\n",
-                       "holds only 3 of the 21 header items"},
-        UnreadableCase{"BinaryFile", BinaryText(),
-                       std::string("At line 1: ") + kControlByte + "3" + kWhy},
-        UnreadableCase{"CarriageReturnLineEnds", CarriageReturnsOnly(),
-                       std::string("At line 1: ") + kControlByte + "13" + kWhy}),
+    ::testing::Values(UnreadableCase{"FewerThan21Items", "name\r\n 0 \r\n4\r\n",
+                                     "holds only 3 of the 21 header items"},
+                      UnreadableCase{"BinaryFile", BinaryText(),
+                                     std::string("At line 1: ") + kControlByte + "3" + kWhy},
+                      UnreadableCase{"CarriageReturnLineEnds", CarriageReturnsOnly(),
+                                     std::string("At line 1: ") + kControlByte + "13" + kWhy}),
     testing::ParamName());
 
 TEST_F(CategorizeTest, EmptyOrMissingFolderGivesAnEmptyTableAndList) {

@@ -87,7 +87,8 @@ TEST_F(RoomCatalogueTest, LeavesOutRoomsThatCannotBePlaced) {
   unreadable.unreadable = "holds only 3 of the 21 header items";
   const RoomCatalogue catalogue = RoomCatalogue::Build(engine, table);
   EXPECT_TRUE(catalogue.Rooms(0, 4).empty());
-  EXPECT_EQ(RoomUnfitness(unreadable), "its header couldn't be read: holds only 3 of the 21 header items");
+  EXPECT_EQ(RoomUnfitness(unreadable),
+            "its header couldn't be read: holds only 3 of the 21 header items");
 }
 
 }  // namespace
