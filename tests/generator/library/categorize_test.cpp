@@ -109,10 +109,9 @@ struct UnreadableCase {
 
 // A room text whose every line end is a lone carriage return.
 std::string CarriageReturnsOnly() {
-  testing::TempFolder scratch;
-  std::string text = testing::ReadFile(testing::WriteFixtureRoom(scratch.Path(), {"cr", 4}));
-  std::erase(text, '\n');
-  return text;
+  std::string text = "cr\r 0 \r4\r0\r256\r0\r 1 \r";
+  for (int line = 8; line <= 19; ++line) text += "\r";
+  return text + " c \r a \rsolid\r{\r}\r/\\/EOF\\/\\\r";
 }
 
 std::string BinaryText() {
