@@ -85,7 +85,7 @@ RoomTable Categorize(const Engine& engine, const std::filesystem::path& roomsFol
           restart = true;
         } else {
           // An empty file that stays is no room; scanning again would never end.
-          deleted.push_back(
+          table.leftOut.push_back(
               {file, "it is empty and could not be deleted (" + error.message() + ")"});
         }
         continue;
@@ -97,7 +97,7 @@ RoomTable Categorize(const Engine& engine, const std::filesystem::path& roomsFol
       }
     }
     if (restart) continue;
-    table.leftOut = std::move(deleted);
+    table.leftOut.insert(table.leftOut.begin(), deleted.begin(), deleted.end());
     for (const RoomRow& row : table.rows) {
       if (std::string why = RoomUnfitness(row); !why.empty()) {
         table.leftOut.push_back({row.File(), std::move(why)});
