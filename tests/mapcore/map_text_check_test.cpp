@@ -162,21 +162,55 @@ TEST(RoomBodyCheck, ASoundBodyReadsWhole) {
   EXPECT_EQ(lines.back(), kFirstBodyLine + rows.size() - 1);
 }
 
-TEST(RoomBodyCheck, AMapHoldsEveryRowInsideABlockAndNoRoomFileLines) {
-  const Items worldKeyAfterBrushes = {"world", "{", "solid", "{", "}", "}", "id", "1"};
-  const std::vector<std::size_t> lines = {1, 2, 3, 4, 5, 6, 7, 7};
-  const auto outside = FindMapTextFault(worldKeyAfterBrushes, lines, MapTextLayout::Map, 8);
-  ASSERT_TRUE(outside);
-  EXPECT_EQ(outside->line, 7u);
-  EXPECT_EQ(outside->problem, "the key \"id\" stands outside every block");
+struct MapFaultCase {
+  std::string name;
+  Items items;
+  std::vector<std::size_t> lines;
+  std::size_t line;
+  std::string problem;
+};
 
-  const Items marker = {"world", "{", "}", std::string(kWorldEndMarker)};
-  const auto misplaced = FindMapTextFault(marker, {1, 2, 3, 4}, MapTextLayout::Map, 5);
-  ASSERT_TRUE(misplaced);
-  EXPECT_EQ(misplaced->problem, "the line /\\/worldend\\/\\ has no place here");
+class MapFaults : public ::testing::TestWithParam<MapFaultCase> {};
 
-  EXPECT_FALSE(
-      FindMapTextFault({"world", "{", "id", "1", "}"}, {1, 2, 3, 3, 4}, MapTextLayout::Map, 5));
+TEST_P(MapFaults, AreFoundWithTheirLine) {
+  const MapFaultCase& c = GetParam();
+  const auto fault = FindMapTextFault(c.items, c.lines, MapTextLayout::Map, c.lines.back() + 1);
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->line, c.line);
+  EXPECT_EQ(fault->problem, c.problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MapFaults,
+    ::testing::Values(
+        MapFaultCase{"KeyAfterTheWorld",
+                     {"world", "{", "solid", "{", "}", "}", "id", "1"},
+                     {1, 2, 3, 4, 5, 6, 7, 7},
+                     7,
+                     "the key \"id\" stands outside every block"},
+        MapFaultCase{"RoomFileLine",
+                     {"world", "{", "}", std::string(kWorldEndMarker)},
+                     {1, 2, 3, 4},
+                     4,
+                     "the line /\\/worldend\\/\\ has no place here"},
+        MapFaultCase{"BrushOutsideTheWorld",
+                     {"solid", "{", "}"},
+                     {1, 2, 3},
+                     1,
+                     "the first brush stands outside the world block"},
+        MapFaultCase{"SolidAsAValueBeforeTheFirstBrush",
+                     {"world", "{", "comment", "solid", "solid", "{", "}", "}"},
+                     {1, 2, 3, 3, 4, 5, 6, 7},
+                     3,
+                     "\"comment\" \"solid\" stands before the first brush, and the room would be "
+                     "cut from that word on"}),
+    testing::ParamName());
+
+TEST(MapCheck, LaterBrushesMayStandInOtherBlocks) {
+  const Items map = {"world", "{",     "id", "1", "solid", "{", "}", "hidden",
+                     "{",     "solid", "{",  "}", "}",     "}"};
+  const std::vector<std::size_t> lines = {1, 2, 3, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+  EXPECT_FALSE(FindMapTextFault(map, lines, MapTextLayout::Map, 14));
 }
 
 TEST(RoomBodyCheck, AHeaderItemWithAControlByteIsUnreadable) {
