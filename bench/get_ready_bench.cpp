@@ -114,7 +114,7 @@ int main() {
       long long nextId = 2;
       const auto start = std::chrono::steady_clock::now();
       const auto result = vendrel::GetReady(engine, assembly, roomFile, {1024, -512, 0}, 0.5,
-                                            nextId, 1, connectors);
+                                            nextId, 1, connectors, false);
       writer.Close();
       const double seconds =
           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -12,6 +12,7 @@
 #include "categorize.h"
 #include "clock.h"
 #include "compile_main.h"
+#include "left_out_warnings.h"
 #include "log_service.h"
 #include "map_error.h"
 #include "program_folder.h"
@@ -139,6 +140,7 @@ int Generate(GenerateRequest& request) {
 
   try {
     const RoomTable rooms = Categorize(engine, roomsFolder);
+    PrintLeftOutRooms(rooms);
     GenerationRun run(engine);
     host.Watch(run.State());
     const RunInputs inputs{options, rooms, dataFolder, paths};

@@ -8,6 +8,7 @@
 #include "categorize.h"
 #include "clock.h"
 #include "engine.h"
+#include "left_out_warnings.h"
 #include "log_service.h"
 #include "map_error.h"
 #include "path_text.h"
@@ -52,11 +53,12 @@ int ListRooms(const std::filesystem::path& roomsFolder) {
   const Engine engine{host, clock, random, log, programFolder};
   try {
     const RoomTable table = Categorize(engine, roomsFolder);
+    PrintLeftOutRooms(table);
     std::printf("%-28s %-28s %5s  %-16s %s\n", "FILE", "NAME", "GENRE", "TYPE", "CONNECTORS");
     for (const RoomRow& room : table.rows) {
       std::string connectors = ConnectorText(room);
       if (const std::string why = RoomUnfitness(room); !why.empty()) {
-        connectors += "  (never chosen: " + why + ")";
+        connectors += "  (unusable, never chosen: " + why + ")";
       }
       std::printf("%-28s %-28s %5s  %-16s %s\n", ToRight(room[kPathColumn].text).text.c_str(),
                   room[kNameColumn].text.c_str(), room[kGenreColumn].text.c_str(),

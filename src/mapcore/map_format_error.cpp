@@ -6,9 +6,10 @@ MapFormatError::MapFormatError(const std::filesystem::path& file, std::size_t li
                                const std::string& what)
     : std::runtime_error(file.string() + ": At line " + std::to_string(line) + ": " + what),
       file_(file),
-      line_(line) {}
+      line_(line),
+      problem_("At line " + std::to_string(line) + ": " + what) {}
 
 MapFormatError::MapFormatError(const std::filesystem::path& file, const std::string& what)
-    : std::runtime_error(file.string() + ": " + what), file_(file) {}
+    : std::runtime_error(file.string() + ": " + what), file_(file), problem_(what) {}
 
 }  // namespace vendrel

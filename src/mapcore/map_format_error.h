@@ -16,10 +16,13 @@ class MapFormatError : public std::runtime_error {
 
   const std::filesystem::path& File() const { return file_; }
   std::size_t Line() const { return line_; }
+  // The message without the file's name, for a report that names the file itself.
+  const std::string& Problem() const { return problem_; }
 
  private:
   std::filesystem::path file_;
   std::size_t line_ = 0;
+  std::string problem_;
 };
 
 }  // namespace vendrel

@@ -5,9 +5,11 @@
 #include <cstring>
 #include <system_error>
 
+#include "control_bytes.h"
 #include "item_tokenizer.h"
 #include "level_writer.h"
 #include "map_format_error.h"
+#include "map_text_check.h"
 
 namespace vendrel {
 namespace {
@@ -159,6 +161,9 @@ std::array<std::string, kRoomHeaderItems> ReadRoomHeader(const std::filesystem::
       throw MapFormatError(file, "holds only " + std::to_string(i) + " of the " +
                                      std::to_string(kRoomHeaderItems) + " header items");
     }
+    if (const std::string problem = ControlByteProblem(item); !problem.empty()) {
+      throw MapFormatError(file, items.Line(), problem);
+    }
     header[i] = item;
   }
   return header;
@@ -188,7 +193,13 @@ Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& 
     itemLines.reserve(static_cast<std::size_t>(bytes / 12));
   }
   while (items.Next(item)) {
-    if (item == kEndOfRoomMarker) return body;
+    if (item == kEndOfRoomMarker) {
+      if (const auto fault =
+              FindMapTextFault(body, itemLines, MapTextLayout::RoomBody, items.Line())) {
+        throw MapFormatError(file, fault->line, fault->problem);
+      }
+      return body;
+    }
     body.emplace_back(item);
     itemLines.push_back(items.Line());
   }

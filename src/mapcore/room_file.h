@@ -58,11 +58,13 @@ WrittenRoomFile WriteRoomFile(const std::filesystem::path& roomsFolder, std::str
                               const RoomHeader& header, const Items& body,
                               const std::function<double()>& draw);
 
-// The 21 header items. Throws MapFormatError when the file holds fewer.
+// The 21 header items. Throws MapFormatError when the file holds fewer or one of them
+// holds a control byte.
 std::array<std::string, kRoomHeaderItems> ReadRoomHeader(const std::filesystem::path& file);
 
-// The body items between the header and the end line. Throws MapFormatError when the
-// file ends before its end line.
+// The body items between the header and the end line. Throws MapFormatError, naming the
+// line, when the file ends before its end line or when the body would break a level
+// (FindMapTextFault).
 Items ReadRoomBody(const std::filesystem::path& file);
 // The same, and the file line of each body item, so later errors can say where.
 Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& itemLines);

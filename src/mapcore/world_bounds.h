@@ -3,6 +3,9 @@
 namespace vendrel {
 
 inline constexpr double kWorldLimit = 16384;
+// A room's own point beyond this cannot come from a map in the editor's world; a point
+// only a little outside is left to the bounds test of the room's placement.
+inline constexpr double kFarOutsideWorld = 2 * kWorldLimit;
 
 // True when any coordinate lies outside the map's valid range; the bounds themselves
 // are valid.

@@ -6,6 +6,7 @@
 #include "item_tokenizer.h"
 #include "map_fault.h"
 #include "map_format_error.h"
+#include "map_text_check.h"
 #include "room_trimming.h"
 
 namespace vendrel::roomkit {
@@ -42,7 +43,13 @@ MapItems ReadMapItems(const std::filesystem::path& mapFile) {
         throw RoomFault(NamelessKeyFault(emptyItemLine, item));
       }
       emptyItemOpen = false;
-      if (item == kCamerasItem) return map;
+      if (item == kCamerasItem) {
+        if (const auto fault =
+                FindMapTextFault(map.items, map.lines, MapTextLayout::Map, tokenizer.Line())) {
+          throw RoomFault("At line " + std::to_string(fault->line) + ": " + fault->problem + "!");
+        }
+        return map;
+      }
       if (item == "solid") inBody = true;
       if (item.empty() && inBody) {
         emptyItemOpen = true;

@@ -18,8 +18,9 @@ struct MapItems {
 };
 
 // Reads the map up to its "cameras" item, which is not kept. Throws RoomFault when the
-// file cannot be read, holds no "cameras" item, or gives a key without a name among its
-// brushes and entities (the room file's rows would lose their pairing).
+// file cannot be read, holds no "cameras" item, gives a key without a name among its
+// brushes and entities (the room file's rows would lose their pairing), or holds what
+// would break a level (FindMapTextFault), naming the line.
 MapItems ReadMapItems(const std::filesystem::path& mapFile);
 
 }  // namespace vendrel::roomkit

@@ -34,16 +34,17 @@ const std::string kEnvironmentEntity =
 struct FaultCase {
   std::string label;
   std::string map;
-  // The fault; "@" stands for the line on which `faultyRow` stands.
+  // The fault; "@" stands for the line `below` lines under the one `faultyRow` stands on.
   std::string fault;
   std::string faultyRow = {};
+  std::size_t below = 0;
 };
 
 std::string ExpectedFault(const FaultCase& c) {
   std::string fault = c.fault;
   const std::size_t at = fault.find('@');
   if (at != std::string::npos) {
-    fault.replace(at, 1, std::to_string(LineOf(c.map, c.faultyRow)));
+    fault.replace(at, 1, std::to_string(LineOf(c.map, c.faultyRow) + c.below));
   }
   return fault;
 }
@@ -140,8 +141,73 @@ INSTANTIATE_TEST_SUITE_P(
             MapText(Info("4") + Connector("3", "1", "-512 0 0") +
                     EntityText({{"classname", "light"}, {"origin", "a 0 8"}}) + Weapon()),
             "At line @: the value \"a 0 8\" of \"origin\" holds \"a\" where a number is needed!",
-            R"("origin" "a 0 8")"}),
+            R"("origin" "a 0 8")"},
+        // Map text that would break the level printed from the room.
+        FaultCase{"StrayWord",
+                  MapText(Info("4") + Connector("0") + "stray\r\n" + Light() + Weapon()),
+                  "At line @: the word \"stray\" is neither a key with its value on its line nor a "
+                  "block name followed by {!",
+                  "stray"},
+        FaultCase{"ClosingBraceTooMany",
+                  MapText(Info("4") + Connector("0") + Light() + Weapon() + "}\r\n"),
+                  "At line @: a } that closes no block!", R"("spawnwhat" "1")", 3},
+        FaultCase{
+            "KeyOutsideEveryBlock",
+            MapText(Info("4") + Connector("0") + Light() + Weapon() + "\"strayKey\" \"1\"\r\n"),
+            "At line @: the key \"strayKey\" stands outside every block!", "strayKey"},
+        FaultCase{
+            "ControlByteInAValue",
+            MapText(Info("4") + Connector("0") +
+                    EntityText({{"classname", "light"}, {"targetname", "l\x01mp"}}) + Weapon()),
+            "At line @: an item holds the control byte 1 (a binary file, or line ends other "
+            "than CR LF)!",
+            "\x01"},
+        FaultCase{
+            "OriginFarOutsideTheWorld",
+            MapText(Info("4") + Connector("0") +
+                    EntityText({{"classname", "light"}, {"origin", "0 0 99999"}}) + Weapon()),
+            "At line @: the value \"0 0 99999\" of \"origin\" holds \"99999\", far outside the "
+            "world (beyond 32768 from its middle)!",
+            "99999"},
+        FaultCase{"AngleNotFinite",
+                  MapText(Info("4") + Connector("0") +
+                          EntityText({{"classname", "light"}, {"angles", "0 nan 0"}}) + Weapon()),
+                  "At line @: the value \"0 nan 0\" of \"angles\" holds \"nan\", which is not a "
+                  "finite number!",
+                  "nan"}),
     [](const auto& test) { return test.param.label; });
+
+TEST(DeploymentFaults, ABlockLeftOpenIsReportedAtTheCameras) {
+  KitFixture kit;
+  std::string map = AlleyMap();
+  const std::string weaponEnd = "\t\"origin\" \"0 0 16\"\r\n}\r\n";
+  map.replace(map.rfind(weaponEnd), weaponEnd.size(), "\t\"origin\" \"0 0 16\"\r\n");
+  const DeployResult result = kit.DeployText(map);
+
+  EXPECT_EQ(result.outcome, DeployOutcome::Faulted);
+  EXPECT_EQ(result.fault, "At line " + std::to_string(LineOf(map, "cameras")) +
+                              ": the block \"entity\" opened at line " +
+                              std::to_string(LineOf(map, R"("spawnwhat" "1")") - 3) +
+                              " is never closed!");
+  EXPECT_TRUE(kit.RoomFiles().empty());
+}
+
+// The room begins at the first brush and takes the next closing brace at the world's
+// depth for the world's end, so a hidden first brush would cost it its braces.
+TEST(DeploymentFaults, AFirstBrushInsideAnotherBlockIsReported) {
+  KitFixture kit;
+  std::string map = AlleyMap();
+  map.replace(map.find("\tsolid\r\n"), 8, "\thidden\r\n\t{\r\n\tsolid\r\n");
+  map.replace(map.find("\t}\r\n}\r\n"), 7, "\t}\r\n\t}\r\n}\r\n");
+  const DeployResult result = kit.DeployText(map);
+
+  EXPECT_EQ(result.outcome, DeployOutcome::Faulted);
+  EXPECT_EQ(result.fault,
+            "At line " + std::to_string(LineOf(map, "\tsolid")) +
+                ": the first brush stands inside the block \"hidden\" opened at line " +
+                std::to_string(LineOf(map, "\thidden") + 1) + ", not directly in the world block!");
+  EXPECT_TRUE(kit.RoomFiles().empty());
+}
 
 TEST(DeploymentFaults, AMapThatCannotBeOpenedIsReported) {
   KitFixture kit;

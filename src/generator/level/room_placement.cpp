@@ -39,9 +39,15 @@ PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const L
                        FormatNumber(offset.z) + " " + FormatNumber(record.depth) + " " +
                        std::to_string(state.nextId) + " " + std::to_string(cell.turns),
                    false, true);
-    const GetReadyResult prepared = GetReady(engine, assembly, record.file, offset, record.depth,
-                                             state.nextId, cell.turns, placed);
+    const GetReadyResult prepared =
+        GetReady(engine, assembly, record.file, offset, record.depth, state.nextId, cell.turns,
+                 placed, state.abortRequested);
     record.endId = state.nextId;
+    if (prepared.aborted) {
+      result.rooms.pop_back();
+      result.end = PlacementEnd::Aborted;
+      return result;
+    }
     if (prepared.restartRequested) {
       result.end = PlacementEnd::RestartRequested;
       return result;

@@ -36,7 +36,8 @@ struct PlacementResult {
 // cell's, and prepares and prints it through GetReady. totalRooms is the run's total of
 // drawn rooms. Sets the state's rooms per level to the cell count and advances its
 // next identifier. Ends early when a room leaves the world bounds (a restart request)
-// or when the abort flag is found set after a room.
+// or when the abort flag is found set while a room is prepared (that room is not printed
+// and not listed) or after it.
 PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const LevelPlan& level,
                            int totalRooms, RoomAssembly& assembly, RunState& state);
 

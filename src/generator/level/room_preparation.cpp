@@ -83,7 +83,8 @@ std::string_view ChooseSpawnKind(RandomSource& random, int enemyMix) {
 
 GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
                         const std::filesystem::path& roomFilePath, const Vec3& offset, double depth,
-                        long long& nextId, int rotations, ConnectorPositions& cellConnectors) {
+                        long long& nextId, int rotations, ConnectorPositions& cellConnectors,
+                        const bool& abortRequested) {
   const std::string path = roomFilePath.string();
   engine.log.Log("Starting convertion of room " + path, false, true);
   GetReadyResult result;
@@ -125,6 +126,11 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
     result.restartRequested = true;
     return result;
   }
+  // An abort pressed during the yields so far: the room is not printed.
+  if (abortRequested) {
+    result.aborted = true;
+    return result;
+  }
 
   Items worldInserts;
   stopwatch.StartTimer();
@@ -151,6 +157,11 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
   FixIDs(worldInserts, nextId);
   FixIDs(room, nextId);
   timings.ids = stopwatch.EndTimer();
+  // The name walk yields; an abort pressed there stops the room as well.
+  if (abortRequested) {
+    result.aborted = true;
+    return result;
+  }
 
   stopwatch.StartTimer();
   PrintRoom(worldInserts, room, assembly.writer, assembly.entityLines);

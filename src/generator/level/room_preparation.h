@@ -50,6 +50,8 @@ struct GetReadyResult {
   // The room left the world bounds too often: nothing was printed, and the run is to end
   // this attempt and restart itself.
   bool restartRequested = false;
+  // The abort flag was found set before the room was printed: nothing was printed.
+  bool aborted = false;
   RoomTimings timings;
 };
 
@@ -57,11 +59,14 @@ struct GetReadyResult {
 // (and the cell's connector positions with it), expands its placeholders at `depth`,
 // removes them, gives names and identifiers their level-wide values (world inserts
 // first, as they print first) and prints it. `nextId` advances by the identifiers used.
+// `abortRequested` is the run's abort flag, which the host may set while the room is
+// prepared: it is tested after the move and again after the names, before printing.
 // A room file that cannot be read, ends early or holds a non-number where arithmetic
 // needs one ends the run through MapError, naming the file and the line.
 GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
                         const std::filesystem::path& roomFilePath, const Vec3& offset, double depth,
-                        long long& nextId, int rotations, ConnectorPositions& cellConnectors);
+                        long long& nextId, int rotations, ConnectorPositions& cellConnectors,
+                        const bool& abortRequested);
 
 // The room's enemy kind from the enemy mix: empty (any enemy) more often the further the
 // mix is from its middle 10, otherwise "c" or "x", "c" the likelier the higher the mix.

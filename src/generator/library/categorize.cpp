@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
-#include "map_error.h"
 #include "map_format_error.h"
 #include "progress.h"
+#include "room_catalogue.h"
 #include "room_file.h"
 #include "text_case.h"
 
@@ -34,12 +35,23 @@ std::vector<std::filesystem::path> ListRoomFiles(const std::filesystem::path& fo
   return names;
 }
 
-[[noreturn]] void ReportCorrupt(const Engine& engine, const std::filesystem::path& folder,
-                                const std::filesystem::path& name) {
-  MapError(engine,
-           "The file: " + folder.string() + "/" + name.string() +
-               " couldn't be opened. It's probably corrupt.",
-           false);
+// A row that holds only the file's path and why its header could not be read.
+RoomRow UnreadableRow(const std::filesystem::path& file, std::string why) {
+  RoomRow row;
+  row[kPathColumn] = RoomCell{file.string(), std::nullopt};
+  row.unreadable = std::move(why);
+  return row;
+}
+
+RoomRow HeaderRow(const std::filesystem::path& file,
+                  const std::array<std::string, kRoomHeaderItems>& header) {
+  RoomRow row;
+  for (std::size_t item = 0; item < kRoomHeaderItems; ++item) {
+    const int column = item < 19 ? static_cast<int>(item) : static_cast<int>(item) + 1;
+    row[column] = RoomCell::FromItem(header[item]);
+  }
+  row[kPathColumn] = RoomCell{file.string(), std::nullopt};
+  return row;
 }
 
 }  // namespace
@@ -49,6 +61,7 @@ std::filesystem::path RoomsFolder(const std::filesystem::path& programFolder) {
 }
 
 RoomTable Categorize(const Engine& engine, const std::filesystem::path& roomsFolder) {
+  std::vector<LeftOutRoom> deleted;
   for (;;) {
     RoomTable table;
     const std::vector<std::filesystem::path> names = ListRoomFiles(roomsFolder);
@@ -62,30 +75,37 @@ RoomTable Categorize(const Engine& engine, const std::filesystem::path& roomsFol
       const std::filesystem::path file = roomsFolder / names[i];
       std::error_code error;
       const auto length = std::filesystem::file_size(file, error);
-      if (error) ReportCorrupt(engine, roomsFolder, names[i]);
+      if (error) {
+        table.rows.push_back(UnreadableRow(file, error.message()));
+        continue;
+      }
       if (length == 0) {
         if (std::filesystem::remove(file, error)) {
+          deleted.push_back({file, "it was empty and has been deleted"});
           restart = true;
         } else {
           // An empty file that stays is no room; scanning again would never end.
-          engine.log.Log("Could not delete the empty room file " + file.string(), false, true);
+          table.leftOut.push_back(
+              {file, "it is empty and could not be deleted (" + error.message() + ")"});
         }
         continue;
       }
-      std::array<std::string, kRoomHeaderItems> header;
       try {
-        header = ReadRoomHeader(file);
-      } catch (const MapFormatError&) {
-        ReportCorrupt(engine, roomsFolder, names[i]);
+        table.rows.push_back(HeaderRow(file, ReadRoomHeader(file)));
+      } catch (const MapFormatError& unreadable) {
+        table.rows.push_back(UnreadableRow(file, unreadable.Problem()));
       }
-      RoomRow& row = table.rows.emplace_back();
-      for (std::size_t item = 0; item < kRoomHeaderItems; ++item) {
-        const int column = item < 19 ? static_cast<int>(item) : static_cast<int>(item) + 1;
-        row[column] = RoomCell::FromItem(header[item]);
-      }
-      row[kPathColumn] = RoomCell{file.string(), std::nullopt};
     }
-    if (!restart) return table;
+    if (restart) continue;
+    table.leftOut.insert(table.leftOut.begin(), deleted.begin(), deleted.end());
+    for (const RoomRow& row : table.rows) {
+      if (std::string why = RoomUnfitness(row); !why.empty()) {
+        table.leftOut.push_back({row.File(), std::move(why)});
+      }
+    }
+    for (const LeftOutRoom& room : table.leftOut)
+      engine.log.Log(LeftOutRoomLine(room), false, true);
+    return table;
   }
 }
 

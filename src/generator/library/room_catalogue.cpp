@@ -24,6 +24,7 @@ std::vector<int> CanonicalConnectorSides(long long typeCode) {
 }
 
 std::string RoomUnfitness(const RoomRow& room) {
+  if (!room.unreadable.empty()) return "its header couldn't be read: " + room.unreadable;
   if (!room[kGenreColumn].Whole()) return "its genre \"" + room[kGenreColumn].text + "\" is not a whole number";
   const auto type = room[kTypeColumn].Whole();
   if (!type) return "its type \"" + room[kTypeColumn].text + "\" is not a whole number";
@@ -48,10 +49,8 @@ RoomCatalogue RoomCatalogue::Build(const Engine& engine, const RoomTable& table)
     MrProg(engine.host, static_cast<double>(i + 1) * 100 / static_cast<double>(count));
     engine.host.Yield();
     const RoomRow& room = table.rows[i];
-    if (const std::string why = RoomUnfitness(room); !why.empty()) {
-      engine.log.Log("Room file " + room.File().string() + " left out: " + why + ".", false, true);
-      continue;
-    }
+    // The scan has reported the rooms left out.
+    if (!RoomUnfitness(room).empty()) continue;
     catalogue.Add(i, *room[kGenreColumn].Whole(), *room[kTypeColumn].Whole(), room.Connectors());
   }
   return catalogue;

@@ -24,8 +24,8 @@ std::string RoomUnfitness(const RoomRow& room);
 // Lists grow as needed; no key has a fixed capacity.
 class RoomCatalogue {
  public:
-  // Sorts the table's rooms in, logging, showing progress and yielding per room. Rooms
-  // that cannot be placed are left out, each with a log line saying why.
+  // Sorts the table's rooms in, showing progress and yielding per room. Rooms that cannot
+  // be placed (RoomUnfitness) are left out; the scan's report says why.
   static RoomCatalogue Build(const Engine& engine, const RoomTable& table);
 
   // Rows of the rooms of a genre and type.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "left_out_rooms.h"
 #include "room_file.h"
 
 namespace vendrel {
@@ -36,6 +37,9 @@ constexpr int ConnectorColumn(int direction, int part) { return 3 + 4 * directio
 // One room file: its 21 header items and, in column 19, its path.
 struct RoomRow {
   std::array<RoomCell, kRoomColumns> cells;
+  // Why the header could not be read, or empty when it was; such a row holds only its
+  // path, so that the room manager can still show and delete the file.
+  std::string unreadable;
 
   const RoomCell& operator[](int column) const { return cells[static_cast<std::size_t>(column)]; }
   RoomCell& operator[](int column) { return cells[static_cast<std::size_t>(column)]; }
@@ -49,6 +53,9 @@ struct RoomRow {
 // The room library as found in the rooms folder, one row per room file in file-name order.
 struct RoomTable {
   std::vector<RoomRow> rows;
+  // The rooms no run will choose and the empty room files the scan deleted, in the order
+  // the scan met them.
+  std::vector<LeftOutRoom> leftOut;
 
   std::size_t RoomCount() const { return rows.size(); }
 };

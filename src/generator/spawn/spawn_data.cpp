@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "control_bytes.h"
 #include "item_tokenizer.h"
 #include "map_format_error.h"
 #include "number_text.h"
@@ -24,6 +25,8 @@ class DataReader {
                                            " records; it holds only " +
                                            std::to_string(recordsRead_) + " whole records");
     }
+    // The names and values go into the level as they are.
+    if (const std::string problem = ControlByteProblem(item); !problem.empty()) Fail(problem);
     return std::string(item);
   }
 

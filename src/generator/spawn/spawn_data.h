@@ -48,7 +48,7 @@ struct SpawnData {
 
 // Each reader throws MapFormatError naming the file and line when the file is missing,
 // ends before its count of records, has a count above its table's limit or below 0, a key
-// count outside 0 to 6, or a number that is not one.
+// count outside 0 to 6, a number that is not one, or an item with a control byte.
 std::vector<ItemRecord> ReadItemData(const std::filesystem::path& file);
 std::vector<WeaponRecord> ReadGunData(const std::filesystem::path& file);
 std::vector<MonsterRecord> ReadNpcData(const std::filesystem::path& file);

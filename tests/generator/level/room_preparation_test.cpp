@@ -7,6 +7,7 @@
 
 #include "fixed_clock.h"
 #include "map_error.h"
+#include "param_name.h"
 #include "recording_host.h"
 #include "temp_folder.h"
 
@@ -42,6 +43,17 @@ const std::string kRoomBody =
     "entity\r\n{\r\n\"id\" \"9\"\r\n\"classname\" \"quilla_weapon\"\r\n\"origin\" \"0 0 "
     "0\"\r\n}\r\n"
     "entity\r\n{\r\n\"id\" \"10\"\r\n\"classname\" \"light\"\r\n\"origin\" \"0 0 64\"\r\n}\r\n";
+
+// A host whose abort button is pressed during its yield number `abortAtYield` (from 1).
+class AbortingHost : public testing::RecordingHost {
+ public:
+  void Yield() override {
+    RecordingHost::Yield();
+    if (yields == abortAtYield) abortRequested = true;
+  }
+  int abortAtYield = 0;
+  bool abortRequested = false;
+};
 
 struct SpawnCall {
   double depth = -1;
@@ -83,8 +95,8 @@ class GetReadyTest : public ::testing::Test {
     LevelWriter writer(folder / "temp.dta");
     RoomAssembly assembly{writer, entityLines, RecordingSpawn(), enemyMix, skipLights};
     assembly.nameCounter = nameCounter;
-    const GetReadyResult got =
-        GetReady(engine, assembly, roomFile, offset, 0.25, nextId, rotations, connectors);
+    const GetReadyResult got = GetReady(engine, assembly, roomFile, offset, 0.25, nextId, rotations,
+                                        connectors, host.abortRequested);
     nameCounter = assembly.nameCounter;
     names = assembly.names.newNames.size();
     if (result != nullptr) *result = got;
@@ -96,7 +108,7 @@ class GetReadyTest : public ::testing::Test {
   std::string LogText() { return testing::ReadFile(log.FilePath()); }
 
   testing::TempFolder folder;
-  testing::RecordingHost host;
+  AbortingHost host;
   SteppingClock clock;
   RandomSource random{clock};
   LogService log{host, clock, folder.Path()};
@@ -182,6 +194,40 @@ TEST_F(GetReadyTest, SkippedLightsAreRemoved) {
   Prepare(Room(kRoomBody), 0);
   for (const std::string& row : entityLines) EXPECT_NE(row, "\"classname\" \"light\"");
   EXPECT_EQ(nextId, 10);
+}
+
+struct AbortCase {
+  std::string name;
+  int abortAtYield;  // 0: the abort came during a yield before the room
+};
+
+class AbortWhilePreparing : public GetReadyTest, public ::testing::WithParamInterface<AbortCase> {};
+
+// The room's one connections block makes the name walk yield three times.
+TEST_P(AbortWhilePreparing, LeavesTheRoomUnprinted) {
+  host.abortAtYield = GetParam().abortAtYield;
+  host.abortRequested = GetParam().abortAtYield == 0;
+  GetReadyResult result;
+  const std::string printed = Prepare(Room(kRoomBody), 1, &result);
+  EXPECT_TRUE(result.aborted);
+  EXPECT_FALSE(result.restartRequested);
+  EXPECT_EQ(printed, "(no file)");
+  EXPECT_EQ(entityLines, Items{"'kept' 'row'"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Yields, AbortWhilePreparing,
+                         ::testing::Values(AbortCase{"BeforeTheRoom", 0},
+                                           AbortCase{"FirstYieldOfTheNameWalk", 1},
+                                           AbortCase{"LastYieldOfTheNameWalk", 3}),
+                         testing::ParamName());
+
+TEST_F(GetReadyTest, AnAbortAfterTheLastYieldComesTooLateForTheRoom) {
+  host.abortAtYield = 4;
+  GetReadyResult result;
+  const std::string printed = Prepare(Room(kRoomBody), 1, &result);
+  EXPECT_EQ(host.yields, 3);
+  EXPECT_FALSE(result.aborted);
+  EXPECT_NE(printed.find("solid"), std::string::npos);
 }
 
 std::string OutOfBoundsRoom(int planes) {
@@ -283,9 +329,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "At line 24: the value \"north 0 0\" of \"origin\" holds \"north\""},
         BadRoomCase{"MissingFieldWhereTheMoveAdds",
                     RoomFileText("solid\r\n{\r\n\"plane\" \"(0 0 0) (1 1) (2 2 2)\"\r\n}\r\n"),
-                    "At line 24: the value \"(0 0 0) (1 -1 ) (2 -2 2)\" of \"plane\" holds \"\""},
+                    "At line 24: the value \"(0 0 0) (1 1) (2 2 2)\" of \"plane\" holds \"\""},
         BadRoomCase{
-            "ZeroTextureScale", RoomFileText("solid\r\n{\r\n\"uaxis\" \"[1 0 0 0] 0\"\r\n}\r\n"),
+            "ZeroTextureScale",
+            RoomFileText("solid\r\n{\r\n\"uaxis\" \"[1 0 0 0] 0\"\r\n}\r\n/\\/worldend\\/\\\r\n"),
             "At line 24: the value \"[0 -1 0 0] 0\" of \"uaxis\" has a texture scale of zero"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 

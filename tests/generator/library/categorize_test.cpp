@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
-#include "map_error.h"
+#include "param_name.h"
+#include "room_catalogue.h"
 #include "room_fixtures.h"
 #include "room_list.h"
 
@@ -73,22 +74,88 @@ TEST_F(CategorizeTest, DeletesEmptyFilesAndIgnoresOtherFiles) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(CategorizeTest, ACorruptFileEndsTheScanNamingIt) {
+TEST_F(CategorizeTest, ReportsEveryRoomLeftOutAndEveryDeletedFileInScanOrder) {
+  const auto rooms = RoomsFolder(folder.Path());
+  testing::WriteFixtureRoom(rooms, {"a", 0});
+  testing::WriteFile(rooms / "b.rgr", "");
+  testing::WriteFile(rooms / "d.rgr", "");
+  std::string misfit = "Misfit\r\n 0 \r\n4\r\n";
+  for (int line = 4; line <= 19; ++line) misfit += "\r\n";
+  testing::WriteFile(rooms / "c.rgr", misfit + " c \r\n a \r\n/\\/EOF\\/\\\r\n");
+
+  const RoomTable table = Categorize(engine, rooms);
+
+  ASSERT_EQ(table.RoomCount(), 2u);
+  ASSERT_EQ(table.leftOut.size(), 3u);
+  EXPECT_EQ(table.leftOut[0].file, rooms / "b.rgr");
+  EXPECT_EQ(table.leftOut[0].reason, "it was empty and has been deleted");
+  EXPECT_EQ(table.leftOut[1].file, rooms / "d.rgr");
+  EXPECT_EQ(table.leftOut[2].file, rooms / "c.rgr");
+  EXPECT_EQ(table.leftOut[2].reason, "its connector 0 is missing");
+  const std::string logged = LogText();
+  for (const LeftOutRoom& room : table.leftOut) {
+    EXPECT_NE(logged.find("] " + LeftOutRoomLine(room) + "\r\n"), std::string::npos)
+        << LeftOutRoomLine(room);
+  }
+  EXPECT_EQ(LeftOutRoomLine(table.leftOut[2]),
+            "Room file " + (rooms / "c.rgr").string() + " left out: its connector 0 is missing.");
+}
+
+struct UnreadableCase {
+  std::string name;
+  std::string text;
+  std::string problem;
+};
+
+// A room text whose every line end is a lone carriage return.
+std::string CarriageReturnsOnly() {
+  std::string text = "cr\r 0 \r4\r0\r256\r0\r 1 \r";
+  for (int line = 8; line <= 19; ++line) text += "\r";
+  return text + " c \r a \rsolid\r{\r}\r/\\/EOF\\/\\\r";
+}
+
+std::string BinaryText() {
+  std::string text;
+  for (int i = 0; i < 30; ++i) text += std::string("PK\x03\x04\0\0\n", 7);
+  return text;
+}
+
+class UnreadableHeaders : public ::testing::TestWithParam<UnreadableCase>,
+                          public testing::EngineContext {};
+
+TEST_P(UnreadableHeaders, KeepTheirRowAndAreNeverChosen) {
   const auto rooms = RoomsFolder(folder.Path());
   testing::WriteFixtureRoom(rooms, {"good", 0});
-  testing::WriteFile(rooms / "short.rgr", "name\r\n 0 \r\n4\r\n");
-  try {
-    Categorize(engine, rooms);
-    FAIL() << "the scan went on";
-  } catch (const MapErrorExit& error) {
-    EXPECT_FALSE(error.Fatal());
-  }
-  ASSERT_FALSE(host.messages.empty());
-  EXPECT_EQ(host.messages[0].text,
-            "An error occoured when creating map. Following error message was returned: The file: " +
-                rooms.string() + "/short.rgr couldn't be opened. It's probably corrupt.");
-  EXPECT_FALSE(std::filesystem::exists(folder / "errorlog.txt"));
+  testing::WriteFile(rooms / "bad.rgr", GetParam().text);
+
+  const RoomTable table = Categorize(engine, rooms);
+
+  EXPECT_TRUE(host.messages.empty());
+  ASSERT_EQ(table.RoomCount(), 2u);
+  const RoomRow& bad = table.rows[0];
+  EXPECT_EQ(bad.File(), rooms / "bad.rgr");
+  EXPECT_EQ(bad.unreadable, GetParam().problem);
+  EXPECT_EQ(table.rows[1][kNameColumn].text, "good");
+  ASSERT_EQ(table.leftOut.size(), 1u);
+  EXPECT_EQ(table.leftOut[0].file, rooms / "bad.rgr");
+  EXPECT_EQ(table.leftOut[0].reason, "its header couldn't be read: " + GetParam().problem);
+  EXPECT_NE(LogText().find(LeftOutRoomLine(table.leftOut[0])), std::string::npos);
+  const RoomCatalogue catalogue = RoomCatalogue::Build(engine, table);
+  EXPECT_EQ(catalogue.Rooms(0, 0), std::vector<std::size_t>{1});
 }
+
+constexpr const char* kControlByte = "an item holds the control byte ";
+constexpr const char* kWhy = " (a binary file, or line ends other than CR LF)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnreadableHeaders,
+    ::testing::Values(UnreadableCase{"FewerThan21Items", "name\r\n 0 \r\n4\r\n",
+                                     "holds only 3 of the 21 header items"},
+                      UnreadableCase{"BinaryFile", BinaryText(),
+                                     std::string("At line 1: ") + kControlByte + "3" + kWhy},
+                      UnreadableCase{"CarriageReturnLineEnds", CarriageReturnsOnly(),
+                                     std::string("At line 1: ") + kControlByte + "13" + kWhy}),
+    testing::ParamName());
 
 TEST_F(CategorizeTest, EmptyOrMissingFolderGivesAnEmptyTableAndList) {
   EXPECT_EQ(Categorize(engine, folder / "nowhere").RoomCount(), 0u);

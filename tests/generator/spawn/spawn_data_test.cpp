@@ -114,7 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "the depth \"deep\" is not a number"},
         BadData{"OptionCountMissing", "npcdata.ini",
                 DataLines({"1", "npc_zombie", "0", "x", "1", "health", "50"}), 6,
-                "the option count \"\" is not a number"}),
+                "the option count \"\" is not a number"},
+        BadData{"NulInAClassName", "itemdata.ini",
+                DataLines({"3", std::string("item_health\0kit", 15), "1"}), 2,
+                "an item holds the control byte 0"},
+        BadData{"ControlByteInAMonsterOption", "npcdata.ini",
+                DataLines({"1", "npc_zombie", "0", "x", "1", "health 2", "50\x1b 80"}), 7,
+                "an item holds the control byte 27"}),
     testing::ParamName());
 
 TEST(SpawnData, MissingFileIsNamed) {
