@@ -49,8 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   long long nextId = 2;
   ConnectorPositions connectors{};
   const int rotations = static_cast<int>(size % 4);
+  const bool abortRequested = false;
   try {
-    GetReady(engine, assembly, roomFile, Vec3{256, -512, 64}, 1.5, nextId, rotations, connectors);
+    GetReady(engine, assembly, roomFile, Vec3{256, -512, 64}, 1.5, nextId, rotations, connectors,
+             abortRequested);
   } catch (const MapErrorExit&) {
     return 0;
   }
