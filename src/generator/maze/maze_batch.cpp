@@ -5,6 +5,8 @@
 #include <string>
 #include <system_error>
 
+#include "failure_boundary.h"
+
 namespace vendrel {
 namespace {
 
@@ -15,17 +17,69 @@ std::filesystem::path PrepareFolder(const Engine& engine, const MazeBatch& batch
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error || !std::filesystem::is_directory(folder)) {
-    throw MazeOutputError("Could not create the maze folder \"" + folder.string() + "\"" +
-                          (error ? ": " + error.message() : std::string(": a file has that name")));
+    MapError(engine, "Could not create the maze folder \"" + folder.string() + "\"" +
+                         (error ? ": " + error.message() : std::string(": a file has that name")),
+             false);
   }
   return folder;
 }
 
-void WriteLineText(const std::filesystem::path& file, const std::string& line) {
+void WriteLineText(const Engine& engine, const std::filesystem::path& file, const std::string& line) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << line << "\r\n";
   out.close();
-  if (out.fail()) throw MazeOutputError("Could not write the maze line file \"" + file.string() + "\"");
+  if (out.fail()) MapError(engine, "Could not write the maze line file \"" + file.string() + "\"", false);
+}
+
+std::string Described(const LineRequest& request) {
+  return std::to_string(request.length) + " rooms, start kind " +
+         std::to_string(static_cast<int>(request.startWith)) + ", end kind " +
+         std::to_string(static_cast<int>(request.endWith)) + ", direction " +
+         std::to_string(static_cast<int>(request.direction));
+}
+
+MazeBatchResult MakeBatch(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
+                          const std::function<void(const MadeMaze&)>& onMaze) {
+  if (batch.count < 0) throw std::invalid_argument("A maze batch needs a count of 0 or more");
+  const std::filesystem::path folder = PrepareFolder(engine, batch);
+  engine.random.Randa();
+  surface.SetShowSurf(true);
+  MazeBatchResult result;
+  for (int number = 1; number <= batch.count; ++number) {
+    MadeMaze maze;
+    maze.number = number;
+    // All four values are drawn even when some are fixed, so a fix changes no other value.
+    maze.request = DrawLineRequest(engine.random);
+    if (batch.length) maze.request.length = *batch.length;
+    if (batch.startWith) maze.request.startWith = *batch.startWith;
+    if (batch.endWith) maze.request.endWith = *batch.endWith;
+    if (batch.direction) maze.request.direction = *batch.direction;
+    std::optional<GoodLine> good = SearchGoodLine(engine, surface, maze.request);
+    if (!good) {
+      ++result.failed;
+      engine.log.Log("Could not create maze " + std::to_string(number) + " (" + Described(maze.request) +
+                         ") in 5000 attempts; it gets no files.",
+                     false, true);
+      if (onMaze) onMaze(maze);
+      engine.host.Yield();
+      continue;
+    }
+    maze.created = true;
+    maze.good = *std::move(good);
+
+    const std::string name = "Map" + std::to_string(number);
+    maze.picture = folder / (name + ".bmp");
+    maze.text = folder / (name + ".txt");
+    if (!surface.Picture().WriteBitmap(maze.picture)) {
+      MapError(engine, "Could not write the maze picture \"" + maze.picture.string() + "\"", false);
+    }
+    WriteLineText(engine, maze.text, maze.good.line);
+    ++result.created;
+    if (onMaze) onMaze(maze);
+    engine.host.Yield();
+  }
+  engine.host.Message("Quilla", "Klar!", MessageIcon::None, MessageButtons::Ok);
+  return result;
 }
 
 }  // namespace
@@ -43,34 +97,9 @@ LineRequest DrawLineRequest(RandomSource& random) {
   return request;
 }
 
-void Make100Maps(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
-                 const std::function<void(const MadeMaze&)>& onMaze) {
-  if (batch.count < 0) throw std::invalid_argument("A maze batch needs a count of 0 or more");
-  const std::filesystem::path folder = PrepareFolder(engine, batch);
-  engine.random.Randa();
-  surface.SetShowSurf(true);
-  for (int number = 1; number <= batch.count; ++number) {
-    MadeMaze maze;
-    maze.number = number;
-    // All four values are drawn even when some are fixed, so a fix changes no other value.
-    maze.request = DrawLineRequest(engine.random);
-    if (batch.length) maze.request.length = *batch.length;
-    if (batch.startWith) maze.request.startWith = *batch.startWith;
-    if (batch.endWith) maze.request.endWith = *batch.endWith;
-    if (batch.direction) maze.request.direction = *batch.direction;
-    maze.good = GetGoodLine(engine, surface, maze.request);
-
-    const std::string name = "Map" + std::to_string(number);
-    maze.picture = folder / (name + ".bmp");
-    maze.text = folder / (name + ".txt");
-    if (!surface.Picture().WriteBitmap(maze.picture)) {
-      throw MazeOutputError("Could not write the maze picture \"" + maze.picture.string() + "\"");
-    }
-    WriteLineText(maze.text, maze.good.line);
-    if (onMaze) onMaze(maze);
-    engine.host.Yield();
-  }
-  engine.host.Message("Quilla", "Klar!", MessageIcon::None, MessageButtons::Ok);
+MazeBatchResult Make100Maps(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
+                            const std::function<void(const MadeMaze&)>& onMaze) {
+  return WithinMapError(engine, "Make100Maps", [&] { return MakeBatch(engine, surface, batch, onMaze); });
 }
 
 }  // namespace vendrel

@@ -162,13 +162,14 @@ TEST_F(AbortTest, AnAbortAfterTheMazeWritesNothing) {
   EXPECT_FALSE(run.State().abortRequested) << "cleared when the run returns";
 }
 
-TEST_F(AbortTest, AnAbortBetweenRoomsLeavesTheWorkingFileForTheNextRunToClose) {
+TEST_F(AbortTest, AnAbortBetweenRoomsRemovesTheWorkingFileAndKeepsTheOldLevel) {
+  testing::WriteFile(folder / "level1.vmf", "the old level");
   host.abortAt = "Generating room 3 of ";
   const RunOutcome aborted = Once();
   EXPECT_EQ(aborted.end, RunEnd::Aborted);
   EXPECT_EQ(aborted.rooms.size(), 3u) << "the test point follows each room";
-  EXPECT_TRUE(std::filesystem::exists(folder / "temp.dta"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "level1.vmf"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "temp.dta"));
+  EXPECT_EQ(testing::ReadFile(folder / "level1.vmf"), "the old level");
 
   host.abortAt = "never shown";
   const RunOutcome outcome = Once();
