@@ -31,6 +31,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{1e-6, "1E-06"}, FormatCase{2.5e16, "2.5E+16"},
                       FormatCase{16384.000000000002, "16384"}));
 
+TEST(NumberText, SinglesShowSevenSignificantDigits) {
+  EXPECT_EQ(FormatSingle(0.1F), "0.1");
+  EXPECT_EQ(FormatSingle(0.9999999403953552F), "0.9999999");
+  EXPECT_EQ(FormatSingle(1.0F / 3.0F), "0.3333333");
+  EXPECT_EQ(FormatSingle(0.25F), "0.25");
+  EXPECT_EQ(FormatSingle(0.0F), "0");
+}
+
 TEST(NumberText, ParsesOnlyWholeNumberText) {
   EXPECT_EQ(ParseNumber("-128"), -128);
   EXPECT_EQ(ParseNumber("0.25"), 0.25);

@@ -82,7 +82,7 @@ std::string_view ChooseSpawnKind(RandomSource& random, int enemyMix) {
 }
 
 GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
-                        const std::filesystem::path& roomFilePath, const Vec3& offset, double depth,
+                        const std::filesystem::path& roomFilePath, const Vec3& offset, float depth,
                         long long& nextId, int rotations, ConnectorPositions& cellConnectors) {
   const std::string path = roomFilePath.string();
   engine.log.Log("Starting convertion of room " + path, false, true);

@@ -59,7 +59,7 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
   SpawnContext spawn{engine_, inputs.options, inputs.dataFolder, sun, {}, {}};
   RoomAssembly assembly(
       writer, entityLines,
-      [&spawn](Items& room, Items& worldInserts, double depth, std::string_view spawnKind) {
+      [&spawn](Items& room, Items& worldInserts, float depth, std::string_view spawnKind) {
         SpawnRands(spawn, room, worldInserts, depth, spawnKind);
       },
       inputs.options.enemyMix, inputs.options.skipLights);

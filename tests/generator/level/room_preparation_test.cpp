@@ -44,7 +44,7 @@ const std::string kRoomBody =
     "entity\r\n{\r\n\"id\" \"10\"\r\n\"classname\" \"light\"\r\n\"origin\" \"0 0 64\"\r\n}\r\n";
 
 struct SpawnCall {
-  double depth = -1;
+  float depth = -1;
   std::string spawnKind = "none";
   int calls = 0;
 };
@@ -65,7 +65,7 @@ class GetReadyTest : public ::testing::Test {
   // Copies the room's first solid into the world and appends a copy of the door and a
   // generated weapon, as the spawn expansion does.
   SpawnStep RecordingSpawn() {
-    return [this](Items& room, Items& worldInserts, double depth, std::string_view kind) {
+    return [this](Items& room, Items& worldInserts, float depth, std::string_view kind) {
       ++spawn.calls;
       spawn.depth = depth;
       spawn.spawnKind = kind;
@@ -84,7 +84,7 @@ class GetReadyTest : public ::testing::Test {
     RoomAssembly assembly{writer, entityLines, RecordingSpawn(), enemyMix, skipLights};
     assembly.nameCounter = nameCounter;
     const GetReadyResult got =
-        GetReady(engine, assembly, roomFile, offset, 0.25, nextId, rotations, connectors);
+        GetReady(engine, assembly, roomFile, offset, 0.25F, nextId, rotations, connectors);
     nameCounter = assembly.nameCounter;
     names = assembly.names.newNames.size();
     if (result != nullptr) *result = got;
