@@ -5,6 +5,8 @@
 #include <clocale>
 #include <string>
 
+#include "param_name.h"
+
 namespace vendrel {
 namespace {
 
@@ -29,7 +31,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{1e15, "1000000000000000"},
                       FormatCase{999999999999999.0, "999999999999999"},
                       FormatCase{1e-6, "1E-06"}, FormatCase{2.5e16, "2.5E+16"},
-                      FormatCase{16384.000000000002, "16384"}));
+                      FormatCase{16384.000000000002, "16384"}),
+    [](const ::testing::TestParamInfo<FormatCase>& testCase) {
+      return "As" + testing::NameFromText(testCase.param.text) + "_" + std::to_string(testCase.index);
+    });
 
 TEST(NumberText, SinglesShowSevenSignificantDigits) {
   EXPECT_EQ(FormatSingle(0.1F), "0.1");

@@ -132,15 +132,7 @@ class AbortingHost : public testing::RecordingHost {
   RunState* state = nullptr;
 };
 
-struct AbortTest : ::testing::Test {
-  testing::TempFolder folder;
-  AbortingHost host;
-  testing::FixedClock clock;
-  RandomSource random{clock};
-  LogService log{host, clock, folder.Path()};
-  Engine engine{host, clock, random, log, folder.Path()};
-  GenerationRun run{engine};
-  RunOptions options;
+struct AbortTest : ::testing::Test, testing::CustomRunContext<AbortingHost> {
 
   RunOutcome Once() {
     const RoomTable table = Categorize(engine, RoomsFolder(folder.Path()));

@@ -51,15 +51,7 @@ class FailingRandom : public RandomSource {
 
 constexpr const char* kOldLevel = "the old level, whole";
 
-struct FailureRun : ::testing::Test {
-  testing::TempFolder folder;
-  FailingHost host;
-  testing::FixedClock clock;
-  FailingRandom random{clock};
-  LogService log{host, clock, folder.Path()};
-  Engine engine{host, clock, random, log, folder.Path()};
-  GenerationRun run{engine};
-  RunOptions options;
+struct FailureRun : ::testing::Test, testing::CustomRunContext<FailingHost, FailingRandom> {
   LevelPaths paths = DefaultLevelPaths(folder.Path());
 
   void SetUp() override {
