@@ -47,10 +47,8 @@ MazeBatch BatchOf(const MazesOptions& options) {
 }
 
 void PrintMaze(const MadeMaze& maze) {
-  std::cout << "Map" << maze.number << (maze.created ? ".bmp: " : ": ") << maze.request.length
-            << " rooms, start kind " << static_cast<int>(maze.request.startWith) << ", end kind "
-            << static_cast<int>(maze.request.endWith) << ", direction "
-            << static_cast<int>(maze.request.direction) << ", ";
+  std::cout << "Map" << maze.number << (maze.created ? ".bmp: " : ": ")
+            << DescribeLineRequest(maze.request) << ", ";
   if (maze.created) {
     std::cout << maze.good.attempts << (maze.good.attempts == 1 ? " attempt: " : " attempts: ")
               << maze.good.line << std::endl;

@@ -31,12 +31,29 @@ void WriteLineText(const Engine& engine, const std::filesystem::path& file, cons
   if (out.fail()) MapError(engine, "Could not write the maze line file \"" + file.string() + "\"", false);
 }
 
-std::string Described(const LineRequest& request) {
+}  // namespace
+
+std::string DescribeLineRequest(const LineRequest& request) {
   return std::to_string(request.length) + " rooms, start kind " +
          std::to_string(static_cast<int>(request.startWith)) + ", end kind " +
          std::to_string(static_cast<int>(request.endWith)) + ", direction " +
          std::to_string(static_cast<int>(request.direction));
 }
+
+LineRequest DrawLineRequest(RandomSource& random) {
+  const double r1 = random.Draw();
+  const double r2 = random.Draw();
+  const double r3 = random.Draw();
+  const double r4 = random.Draw();
+  LineRequest request;
+  request.length = WholePart(r1 * 50 + 1);
+  request.startWith = static_cast<StartKind>(WholePart(r2 * 2));
+  request.endWith = static_cast<EndKind>(WholePart(r3 * 3));
+  request.direction = static_cast<Direction>(WholePart(r4 * 4 + 1));
+  return request;
+}
+
+namespace {
 
 MazeBatchResult MakeBatch(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
                           const std::function<void(const MadeMaze&)>& onMaze) {
@@ -57,8 +74,8 @@ MazeBatchResult MakeBatch(const Engine& engine, MazeSurface& surface, const Maze
     std::optional<GoodLine> good = SearchGoodLine(engine, surface, maze.request);
     if (!good) {
       ++result.failed;
-      engine.log.Log("Could not create maze " + std::to_string(number) + " (" + Described(maze.request) +
-                         ") in 5000 attempts; it gets no files.",
+      engine.log.Log("Could not create maze " + std::to_string(number) + " (" + DescribeLineRequest(maze.request) +
+                         ") in " + std::to_string(kMaxLineAttempts) + " attempts; it gets no files.",
                      false, true);
       if (onMaze) onMaze(maze);
       engine.host.Yield();
@@ -83,19 +100,6 @@ MazeBatchResult MakeBatch(const Engine& engine, MazeSurface& surface, const Maze
 }
 
 }  // namespace
-
-LineRequest DrawLineRequest(RandomSource& random) {
-  const double r1 = random.Draw();
-  const double r2 = random.Draw();
-  const double r3 = random.Draw();
-  const double r4 = random.Draw();
-  LineRequest request;
-  request.length = WholePart(r1 * 50 + 1);
-  request.startWith = static_cast<StartKind>(WholePart(r2 * 2));
-  request.endWith = static_cast<EndKind>(WholePart(r3 * 3));
-  request.direction = static_cast<Direction>(WholePart(r4 * 4 + 1));
-  return request;
-}
 
 MazeBatchResult Make100Maps(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
                             const std::function<void(const MadeMaze&)>& onMaze) {

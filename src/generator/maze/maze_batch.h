@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "engine.h"
 #include "maze_selection.h"
@@ -36,6 +37,9 @@ struct MazeBatchResult {
   int created = 0;
   int failed = 0;  // lines not created in 5000 attempts
 };
+
+// "<length> rooms, start kind <k>, end kind <k>, direction <d>", as reports name a line.
+std::string DescribeLineRequest(const LineRequest& request);
 
 // A request from four fresh draws: 1 to 50 rooms, start kind, end kind, direction.
 LineRequest DrawLineRequest(RandomSource& random);

@@ -1,7 +1,5 @@
 #include "compile_main.h"
 
-#include <system_error>
-
 #include "entity_census.h"
 #include "failure_boundary.h"
 #include "level_output.h"
