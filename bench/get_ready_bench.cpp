@@ -113,7 +113,7 @@ int main() {
       vendrel::ConnectorPositions connectors{};
       long long nextId = 2;
       const auto start = std::chrono::steady_clock::now();
-      const auto result = vendrel::GetReady(engine, assembly, roomFile, {1024, -512, 0}, 0.5,
+      const auto result = vendrel::GetReady(engine, assembly, roomFile, {1024, -512, 0}, 0.5F,
                                             nextId, 1, connectors, false);
       writer.Close();
       const double seconds =

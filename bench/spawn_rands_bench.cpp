@@ -74,7 +74,7 @@ int main() {
     for (int round = 0; round < kRounds; ++round) {
       Items room = original;
       Items worldInserts;
-      SpawnRands(context, room, worldInserts, 0.8, "");
+      SpawnRands(context, room, worldInserts, 0.8F, "");
       appended += room.size() - original.size();
       context.weaponsGiven.Clear();
     }

@@ -215,7 +215,9 @@ void AddGenerateCommand(CLI::App& app, int& exitStatus) {
   command->add_option("--rooms", request->rooms, "room library folder (default: rooms beside the program)");
   command->add_option("--data", request->data,
                       "folder of itemdata.ini, gundata.ini, npcdata.ini (default: beside the program)");
-  command->add_option("--out", request->out, "level file to write (default: level1.vmf beside the program)");
+  command->add_option("--out", request->out,
+                      "level file to write, a regular file or a new path, replaced only by a "
+                      "complete level (default: level1.vmf beside the program)");
   command->add_option("--restarts", request->maxRestarts,
                       "how often a run whose rooms leave the world bounds starts again")
       ->check(CLI::Range(0, 1000))

@@ -13,6 +13,13 @@ int main(int argc, char** argv) {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     return app.exit(error);
+  } catch (const std::exception& error) {
+    // The engines end through their own errors; this is the last guard before terminate.
+    std::cerr << "vendrel-cli: internal error: " << error.what() << "\n";
+    return 1;
+  } catch (...) {
+    std::cerr << "vendrel-cli: internal error of an unknown kind\n";
+    return 1;
   }
   if (app.get_subcommands().empty()) {
     std::cout << app.help();

@@ -47,11 +47,14 @@ MazeBatch BatchOf(const MazesOptions& options) {
 }
 
 void PrintMaze(const MadeMaze& maze) {
-  std::cout << maze.picture.filename().string() << ": " << maze.request.length << " rooms, start kind "
-            << static_cast<int>(maze.request.startWith) << ", end kind "
-            << static_cast<int>(maze.request.endWith) << ", direction "
-            << static_cast<int>(maze.request.direction) << ", " << maze.good.attempts
-            << (maze.good.attempts == 1 ? " attempt: " : " attempts: ") << maze.good.line << std::endl;
+  std::cout << "Map" << maze.number << (maze.created ? ".bmp: " : ": ")
+            << DescribeLineRequest(maze.request) << ", ";
+  if (maze.created) {
+    std::cout << maze.good.attempts << (maze.good.attempts == 1 ? " attempt: " : " attempts: ")
+              << maze.good.line << std::endl;
+  } else {
+    std::cout << "not created in " << kMaxLineAttempts << " attempts, no files" << std::endl;
+  }
 }
 
 int RunMazes(const MazesOptions& options) {
@@ -67,18 +70,21 @@ int RunMazes(const MazesOptions& options) {
   const Engine engine{host, clock, random, log, programFolder};
   MazeSurface surface;
   const MazeBatch batch = BatchOf(options);
+  MazeBatchResult made;
   try {
-    Make100Maps(engine, surface, batch, PrintMaze);
-  } catch (const MapErrorExit&) {
-    // Its messages are on the terminal already.
-    return 1;
-  } catch (const MazeOutputError& error) {
+    made = Make100Maps(engine, surface, batch, PrintMaze);
+  } catch (const MapErrorExit& error) {
     std::cerr << kCommand << error.what() << "\n";
     return 1;
   }
   const std::filesystem::path folder = batch.folder.empty() ? programFolder / "Maps" : batch.folder;
-  std::cout << "Wrote " << batch.count << (batch.count == 1 ? " maze" : " mazes") << " to "
-            << folder.string() << std::endl;
+  std::cout << "Wrote " << made.created << (made.created == 1 ? " maze" : " mazes") << " to "
+            << folder.string();
+  if (made.failed > 0) {
+    std::cout << "; " << made.failed << (made.failed == 1 ? " line was" : " lines were")
+              << " not created in " << kMaxLineAttempts << " attempts";
+  }
+  std::cout << std::endl;
   return 0;
 }
 

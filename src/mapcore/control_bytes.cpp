@@ -14,4 +14,9 @@ std::string ControlByteProblem(std::string_view item) {
          " (a binary file, or line ends other than CR LF)";
 }
 
+std::string DoubleQuoteProblem(std::string_view item) {
+  if (item.find('"') == std::string_view::npos) return {};
+  return "an item holds a double quote, which would end its quoting in a level";
+}
+
 }  // namespace vendrel

@@ -10,4 +10,8 @@ namespace vendrel {
 // ends, and printed into a level it breaks the level's rows.
 std::string ControlByteProblem(std::string_view item);
 
+// The same for a double quote, which can stand inside an unquoted item but, printed into
+// a key or value row, would end its quoting early.
+std::string DoubleQuoteProblem(std::string_view item);
+
 }  // namespace vendrel

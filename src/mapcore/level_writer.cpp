@@ -61,10 +61,24 @@ void LevelWriter::PrintFinishedRow(std::string_view row, int tabBlanks) {
 
 void LevelWriter::Close() {
   if (file_ == nullptr) return;
-  Flush();
-  const bool failed = std::fclose(file_) != 0;
+  try {
+    Flush();
+  } catch (...) {
+    Abandon();
+    throw;
+  }
+  // A full disk often shows only when the buffered rest is written at the close.
+  const bool failed = std::ferror(file_) != 0;
+  const bool closeFailed = std::fclose(file_) != 0;
   file_ = nullptr;
-  if (failed) ThrowWriteError(path_, "Cannot close the working map file");
+  if (failed || closeFailed) ThrowWriteError(path_, "Cannot write the working map file");
+}
+
+void LevelWriter::Abandon() {
+  if (file_ == nullptr) return;
+  std::fclose(file_);
+  file_ = nullptr;
+  pending_.clear();
 }
 
 std::string KeyValueRow(std::string_view key, std::string_view value) {

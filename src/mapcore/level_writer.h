@@ -27,8 +27,11 @@ class LevelWriter {
   // A row already in map form; written as it stands, so apostrophes inside keys and
   // values reach the file unchanged.
   void PrintFinishedRow(std::string_view row, int tabBlanks = 0);
-  // Closes the file; nothing is written. Does nothing when it is closed already.
+  // Writes what is pending and closes the file; throws std::system_error when any of it
+  // did not reach the file. Does nothing when it is closed already.
   void Close();
+  // Closes the file without writing what is pending: the file is given up.
+  void Abandon();
 
   bool IsOpen() const { return file_ != nullptr; }
   const std::filesystem::path& WorkingFile() const { return path_; }

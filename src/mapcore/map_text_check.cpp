@@ -79,8 +79,10 @@ class MapTextCheck {
       std::size_t rowEnd = i + 1;
       while (rowEnd < items_.size() && lines_[rowEnd] == line) ++rowEnd;
       std::string problem;
-      for (std::size_t k = i; k < rowEnd && problem.empty(); ++k)
+      for (std::size_t k = i; k < rowEnd && problem.empty(); ++k) {
         problem = ControlByteProblem(items_[k]);
+        if (problem.empty()) problem = DoubleQuoteProblem(items_[k]);
+      }
       if (problem.empty()) {
         switch (rowEnd - i) {
           case 1: problem = SingleItemRow(i); break;

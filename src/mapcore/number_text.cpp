@@ -47,6 +47,13 @@ std::string FormatNumber(double value) {
   return out;
 }
 
+std::string FormatSingle(float value) {
+  char shown[32];
+  const auto printed = std::to_chars(shown, shown + sizeof shown - 1, value, std::chars_format::general, 7);
+  *printed.ptr = '\0';
+  return FormatNumber(std::strtod(shown, nullptr));
+}
+
 FifteenDigits SignificantDigits(double value) {
   char scientific[40];
   const auto printed = std::to_chars(scientific, scientific + sizeof scientific - 1,

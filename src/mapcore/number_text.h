@@ -26,6 +26,9 @@ double NumberOrThrow(std::string_view text);
 std::string FormatNumber(double value);
 // The same text appended to `out`, so a caller building a line reuses its buffer.
 void AppendNumber(std::string& out, double value);
+// A single-precision value as a single is shown: rounded to 7 significant digits first,
+// so 0.1F reads 0.1 and not the double it widens to.
+std::string FormatSingle(float value);
 
 // |value| rounded to 15 significant digits: d0.d1...d14 × 10^exponent, found without the
 // locale's help (its decimal symbol must not enter).

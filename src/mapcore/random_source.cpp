@@ -65,24 +65,24 @@ void RandomSource::Randa() {
       MixIn(state_, static_cast<double>(customSeed_));
       return;
     case SeedMode::Clock: {
-      // The coarse clock moves every few milliseconds, so one reading serves all three.
-      const SeedTime time = clock_.SeedReading();
-      const LocalTime& now = time.local;
+      // The first and third reseeds each read the clock afresh; the hour comes with the first.
+      const SeedTime first = clock_.SeedReading();
       std::uint64_t state = state_;
       {
         const double r1 = NextUniform(state);
         const double r2 = NextUniform(state);
-        MixIn(state, time.secondsSinceMidnight + now.minute * r1 + r2);
+        MixIn(state, first.secondsSinceMidnight + first.local.minute * r1 + r2);
       }
       {
         const double r3 = NextUniform(state);
         const double r4 = NextUniform(state);
-        MixIn(state, -2313.06345 + now.hour + r4 * r3);
+        MixIn(state, -2313.06345 + first.local.hour + r4 * r3);
       }
       {
+        const SeedTime third = clock_.SeedReading();
         const double r5 = NextUniform(state);
         const double r6 = NextUniform(state);
-        MixIn(state, time.secondsSinceMidnight * now.second - r5 * 14.2562 + r6);
+        MixIn(state, third.secondsSinceMidnight * third.local.second - r5 * 14.2562 + r6);
       }
       state_ = state;
       return;

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "deploy_failure.h"
 #include "header_connectors.h"
 #include "id_fixing.h"
 #include "map_fault.h"
@@ -189,9 +190,10 @@ DeployResult DeployRoom(const Kit& kit, const std::filesystem::path& mapFile) {
   DeployResult result;
   try {
     Deploy(kit, mapFile, result);
-  } catch (const RoomFault& fault) {
+  } catch (...) {
+    // The rooms folder lies beside the kit's program file.
     result.outcome = DeployOutcome::Faulted;
-    result.fault = fault.what();
+    result.fault = DeployFailureText(std::current_exception(), kit.roomsFolder.parent_path());
     MapFault(kit.host, result.fault);
   }
   return result;

@@ -40,6 +40,7 @@ struct DeployResult {
 // Checks the designer's map against the rules a room must follow, turns it into the
 // canonical orientation of its type, renumbers its identifiers and writes it as a room
 // file. Every fault and question goes through the host; statistics to the display.
+// Whatever fails inside ends the deployment through MapFault, never as an exception.
 DeployResult DeployRoom(const Kit& kit, const std::filesystem::path& mapFile);
 
 }  // namespace vendrel::roomkit

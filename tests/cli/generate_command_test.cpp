@@ -113,7 +113,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"generate --genre 5", 2, "The genre must be from 0 to 4, not 5."},
         RefusedCase{"generate --seed 1 --rooms empty", 1,
                     "Could not find any rooms to match current room connection type! (5)"},
-        RefusedCase{"generate --seed 1 --data empty", 1, "itemdata.ini"}),
+        RefusedCase{"generate --seed 1 --data empty", 1, "itemdata.ini"},
+        RefusedCase{"generate --seed 1 --out empty", 1,
+                    "/empty is a folder: name a regular file or a path that does not exist yet."},
+        RefusedCase{"generate --seed 1 --out /dev/null", 1, "The level file /dev/null is a device"}),
     [](const ::testing::TestParamInfo<RefusedCase>& testCase) {
       std::string name;
       for (const char c : std::string(testCase.param.arguments)) {

@@ -39,12 +39,17 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+// The lines of a run that must succeed.
+std::vector<std::string> PrintedLines(const CopiedCli& cli, const std::string& arguments) {
+  const Outcome outcome = cli.Run(arguments);
+  EXPECT_EQ(outcome.status, 0) << outcome.output;
+  return Lines(outcome.output);
+}
+
 TEST(MazesCommand, WritesPicturesAndLinesIntoTheProgramFoldersMaps) {
   const CopiedCli cli;
-  const Outcome outcome = cli.Run("mazes --count 3 --length 12 --seed 7");
-  ASSERT_EQ(outcome.status, 0) << outcome.output;
-  const std::vector<std::string> lines = Lines(outcome.output);
-  ASSERT_EQ(lines.size(), 4u) << outcome.output;
+  const std::vector<std::string> lines = PrintedLines(cli, "mazes --count 3 --length 12 --seed 7");
+  ASSERT_EQ(lines.size(), 4u);
   const auto maps = cli.Folder() / "Maps";
   for (int number = 1; number <= 3; ++number) {
     const std::string name = "Map" + std::to_string(number);
@@ -68,7 +73,7 @@ TEST(MazesCommand, WritesPicturesAndLinesIntoTheProgramFoldersMaps) {
 TEST(MazesCommand, FixedKindsAndDirectionByNameIntoAnotherFolder) {
   const CopiedCli cli;
   const auto out = cli.Folder() / "pictures" / "today";
-  const Outcome outcome = cli.Run("mazes --count 2 --direction east --start-kind level --end-kind 0 --out '" +
+  const Outcome outcome = cli.Run("mazes --count 2 --seed 11 --direction east --start-kind level --end-kind 0 --out '" +
                                   out.string() + "'");
   ASSERT_EQ(outcome.status, 0) << outcome.output;
   EXPECT_FALSE(std::filesystem::exists(cli.Folder() / "Maps"));
@@ -80,6 +85,18 @@ TEST(MazesCommand, FixedKindsAndDirectionByNameIntoAnotherFolder) {
       EXPECT_FALSE(code >= 19 && code <= 26) << "only alleys end the branches of " << text;
     }
   }
+}
+
+TEST(MazesCommand, LinesNotCreatedIn5000AttemptsAreReportedAndCounted) {
+  const CopiedCli cli;
+  const std::vector<std::string> lines =
+      PrintedLines(cli, "mazes --count 2 --length 120 --seed 1 --direction north");
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].rfind("Map1: 120 rooms, start kind ", 0), 0u) << lines[0];
+  EXPECT_TRUE(lines[1].ends_with(", direction 1, not created in 5000 attempts, no files")) << lines[1];
+  EXPECT_EQ(lines[2], "Wrote 0 mazes to " + (cli.Folder() / "Maps").string() +
+                          "; 2 lines were not created in 5000 attempts");
+  EXPECT_TRUE(std::filesystem::is_empty(cli.Folder() / "Maps"));
 }
 
 TEST(MazesCommand, RefusesValuesOutOfRangeAndWritesNothing) {
@@ -96,7 +113,7 @@ TEST(MazesCommand, RefusesValuesOutOfRangeAndWritesNothing) {
 TEST(MazesCommand, OutputFolderThatIsAFileFails) {
   const CopiedCli cli;
   testing::WriteFile(cli.Folder() / "taken", "x");
-  const Outcome outcome = cli.Run("mazes --count 1 --out '" + (cli.Folder() / "taken").string() + "'");
+  const Outcome outcome = cli.Run("mazes --count 1 --seed 1 --out '" + (cli.Folder() / "taken").string() + "'");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(testing::ReadFile(cli.Folder() / "taken"), "x");
 }

@@ -9,14 +9,17 @@
 namespace vendrel::fuzz {
 
 // A room body every level can take: its blocks balance, the world ends exactly once at the
-// outermost depth, and no item holds a line break or a NUL.
+// outermost depth (a body of empty items prints nothing), and no item holds a line break,
+// a NUL or a double quote.
 inline std::string RoomBodyFault(const Items& body) {
   long depth = 0;
   int worldEnds = 0;
+  bool printsRows = false;
   for (const std::string& item : body) {
-    if (item.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
-      return "an item holds a line break or a NUL";
+    if (item.find_first_of(std::string_view("\r\n\0\"", 4)) != std::string::npos) {
+      return "an item holds a line break, a NUL or a double quote";
     }
+    printsRows = printsRows || !item.empty();
     if (item == "{") ++depth;
     if (item == "}" && --depth < 0) return "a block closes that never opened";
     if (item == kWorldEndMarker) {
@@ -25,7 +28,7 @@ inline std::string RoomBodyFault(const Items& body) {
     }
   }
   if (depth != 0) return "a block is left open";
-  if (worldEnds != 1) return worldEnds == 0 ? "the world never ends" : "the world ends twice";
+  if (printsRows && worldEnds != 1) return worldEnds == 0 ? "the world never ends" : "the world ends twice";
   return {};
 }
 

@@ -9,4 +9,4 @@ mkdir -p "$found"
 # The readers take files: keep them in memory where the machine allows.
 if [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 exec "$fuzzer" -seed=1 -runs="${VENDREL_FUZZ_RUNS:-20000}" -max_len=8192 -timeout=10 \
-  -rss_limit_mb=2048 -print_final_stats=1 "$found" "$corpus"
+  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$found/" "$found" "$corpus"

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "gradomat.h"
+#include "param_name.h"
 
 namespace vendrel {
 namespace {
@@ -32,7 +33,10 @@ INSTANTIATE_TEST_SUITE_P(Codes, GradomatColourCode,
                                            // -1 is no colour at all.
                                            ColourCase{-1, 0, 0, 0},
                                            // Beyond three bytes only the low three count.
-                                           ColourCase{0x7F00FF80, 0x80, 0xFF, 0x00}));
+                                           ColourCase{0x7F00FF80, 0x80, 0xFF, 0x00}),
+                         [](const ::testing::TestParamInfo<ColourCase>& testCase) {
+                           return "Code" + testing::NameFromText(std::to_string(testCase.param.code));
+                         });
 
 TEST(GradomatColourCode, ColoursBecomeCodesWithoutAlpha) {
   EXPECT_EQ(Gradomat::CodeFromColour(QColor(0x56, 0x34, 0x12)), 0x123456);

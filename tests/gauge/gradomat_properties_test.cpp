@@ -37,6 +37,19 @@ void ExpectSameProperties(const Gradomat& loaded, const Gradomat& saved) {
   EXPECT_EQ(loaded.TextColor(), saved.TextColor());
 }
 
+// Colour codes are red + 256 green + 65536 blue: 0 black, 255 red, 65535 yellow,
+// 16777215 white.
+TEST_F(GaugeTest, ANewGaugeHasTheDefaultColours) {
+  EXPECT_EQ(gauge.BackColor(), QColor(0, 0, 0));
+  EXPECT_EQ(gauge.ForeColor(), QColor(255, 0, 0));
+  EXPECT_EQ(gauge.SecondForeColor(), QColor(255, 255, 0));
+  EXPECT_EQ(gauge.TextColor(), QColor(255, 255, 255));
+  EXPECT_EQ(Gradomat::CodeFromColour(gauge.BackColor()), 0);
+  EXPECT_EQ(Gradomat::CodeFromColour(gauge.ForeColor()), 255);
+  EXPECT_EQ(Gradomat::CodeFromColour(gauge.SecondForeColor()), 65535);
+  EXPECT_EQ(Gradomat::CodeFromColour(gauge.TextColor()), 16777215);
+}
+
 TEST_F(GaugeTest, ANewGaugeSavesNothingAndEveryChangeUnderItsStoredName) {
   EXPECT_TRUE(gauge.WriteProperties().isEmpty());
   ChangeEverything(gauge);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <system_error>
+
 #include "room_printer.h"
 #include "temp_folder.h"
 
@@ -35,6 +37,20 @@ TEST_F(LevelWriterTest, ReopeningTruncatesAndCloseTwiceDoesNothing) {
   EXPECT_FALSE(writer.IsOpen());
   writer.PrintToFile("second");
   EXPECT_EQ(Written(), "second\r\n");
+}
+
+// The rows sit in the buffer until the close, where a full disk first shows.
+TEST(LevelWriter, AFullDiskIsReportedWhenTheFileIsClosed) {
+  LevelWriter writer("/dev/full");
+  writer.PrintToFile("'classname' 'worldspawn'", 1);
+  try {
+    writer.Close();
+    FAIL() << "the lost rows went unnoticed";
+  } catch (const std::system_error& error) {
+    EXPECT_EQ(error.code(), std::errc::no_space_on_device);
+    EXPECT_NE(std::string(error.what()).find("/dev/full"), std::string::npos) << error.what();
+  }
+  EXPECT_FALSE(writer.IsOpen());
 }
 
 TEST_F(LevelWriterTest, FixedRowsAroundTheRooms) {

@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         BodyFaultCase{"NulInAValue", 12, std::string("\"classname\" \"li\0ght\"", 20), false, 34,
                       "an item holds the control byte 0 (a binary file, or line ends other than "
                       "CR LF)"},
+        BodyFaultCase{"DoubleQuoteInAValue", 12, "\"classname\" li\"ght", false, 34,
+                      "an item holds a double quote, which would end its quoting in a level"},
         BodyFaultCase{"CarriageReturnInsideALine", 12, "\"classname\" \"light\"\r\"id\" \"2\"",
                       false, 34,
                       "an item holds the control byte 13 (a binary file, or line ends other than "

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "param_name.h"
+
 #include <string>
 
 namespace vendrel {
@@ -25,7 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"nodefoo", true}, KeyCase{"Node", false}, KeyCase{"Nodefoo", false},
                       KeyCase{"nod", false}, KeyCase{"m_iszEntity", true},
                       KeyCase{"M_ISZENTITY", true}, KeyCase{"dropbombattargetalways", true},
-                      KeyCase{"targetnames", false}, KeyCase{"origin", false}, KeyCase{"", false}));
+                      KeyCase{"targetnames", false}, KeyCase{"origin", false}, KeyCase{"", false}),
+    [](const ::testing::TestParamInfo<KeyCase>& testCase) { return testing::NameFromText(testCase.param.key); });
 
 class NameFixerTest : public ::testing::Test {
  protected:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "param_name.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -24,7 +26,10 @@ INSTANTIATE_TEST_SUITE_P(Counter, NtNTable,
                                            LetterCase{52, "az"}, LetterCase{53, "ba"},
                                            LetterCase{702, "zz"}, LetterCase{703, "aaa"},
                                            LetterCase{32768, "avlh"}, LetterCase{0, ""},
-                                           LetterCase{-3, ""}));
+                                           LetterCase{-3, ""}),
+                         [](const ::testing::TestParamInfo<LetterCase>& testCase) {
+                           return "Number" + testing::NameFromText(std::to_string(testCase.param.number));
+                         });
 
 TEST(NtN, EveryCounterValueGetsANameOfItsOwn) {
   std::unordered_set<std::string> names;

@@ -5,6 +5,8 @@
 #include <clocale>
 #include <string>
 
+#include "param_name.h"
+
 namespace vendrel {
 namespace {
 
@@ -29,7 +31,18 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{1e15, "1000000000000000"},
                       FormatCase{999999999999999.0, "999999999999999"},
                       FormatCase{1e-6, "1E-06"}, FormatCase{2.5e16, "2.5E+16"},
-                      FormatCase{16384.000000000002, "16384"}));
+                      FormatCase{16384.000000000002, "16384"}),
+    [](const ::testing::TestParamInfo<FormatCase>& testCase) {
+      return "As" + testing::NameFromText(testCase.param.text) + "_" + std::to_string(testCase.index);
+    });
+
+TEST(NumberText, SinglesShowSevenSignificantDigits) {
+  EXPECT_EQ(FormatSingle(0.1F), "0.1");
+  EXPECT_EQ(FormatSingle(0.9999999403953552F), "0.9999999");
+  EXPECT_EQ(FormatSingle(1.0F / 3.0F), "0.3333333");
+  EXPECT_EQ(FormatSingle(0.25F), "0.25");
+  EXPECT_EQ(FormatSingle(0.0F), "0");
+}
 
 TEST(NumberText, ParsesOnlyWholeNumberText) {
   EXPECT_EQ(ParseNumber("-128"), -128);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <vector>
 
 #include "fixed_clock.h"
@@ -56,6 +57,40 @@ TEST(RandomSource, ClockReseedsFollowTheClockAndGreyLeavesTheSourceAlone) {
   grey.Randa();
   EXPECT_EQ(clock.reads, 0);
   EXPECT_EQ(grey.Draw(), untouched.Draw());
+}
+
+// A clock whose reseed readings follow one another as the test lists them.
+class TickingClock : public Clock {
+ public:
+  LocalTime Now() const override { return readings.front().local; }
+  double SecondsSinceMidnight() const override { return 100.0; }
+  SeedTime SeedReading() const override {
+    const SeedTime reading = readings.front();
+    readings.pop_front();
+    return reading;
+  }
+  mutable std::deque<SeedTime> readings;
+};
+
+// The three clock reseeds, each with its own fresh draws, the first and third with a
+// clock read of their own: a twin source walked through them by hand must draw alike.
+TEST(RandomSource, ClockReseedsFollowTheirFormulas) {
+  TickingClock clock;
+  clock.readings = {{{2026, 12, 6, 5, 7, 9}, 18429.25}, {{2026, 12, 6, 5, 7, 10}, 18430.5}};
+  RandomSource random(clock), twin(clock);
+  random.Randa();
+  EXPECT_TRUE(clock.readings.empty()) << "the clock is read for the first and the third reseed";
+
+  const double r1 = twin.Draw();
+  const double r2 = twin.Draw();
+  twin.Reseed(18429.25 + 7 * r1 + r2);
+  const double r3 = twin.Draw();
+  const double r4 = twin.Draw();
+  twin.Reseed(-2313.06345 + 5 + r4 * r3);
+  const double r5 = twin.Draw();
+  const double r6 = twin.Draw();
+  twin.Reseed(18430.5 * 10 - r5 * 14.2562 + r6);
+  EXPECT_EQ(random.Draw(), twin.Draw());
 }
 
 TEST(RandomSource, BetAtTheEnds) {

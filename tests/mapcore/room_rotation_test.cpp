@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "param_name.h"
+
 #include <string>
 
 #include "number_text.h"
@@ -147,7 +149,10 @@ INSTANTIATE_TEST_SUITE_P(Turns, RotateValuesTable,
                                            SidesCase{2, {3, 4, 1, 2}}, SidesCase{3, {2, 3, 4, 1}},
                                            SidesCase{4, {1, 2, 3, 4}}, SidesCase{5, {4, 1, 2, 3}},
                                            SidesCase{8, {1, 2, 3, 4}},
-                                           SidesCase{-1, {1, 2, 3, 4}}));
+                                           SidesCase{-1, {1, 2, 3, 4}}),
+                         [](const ::testing::TestParamInfo<SidesCase>& testCase) {
+                           return "Turns" + testing::NameFromText(std::to_string(testCase.param.rotations));
+                         });
 
 TEST(RotateValues, MovesTextsWhole) {
   std::string n = "north", e = "east", s = "south", w = "west";

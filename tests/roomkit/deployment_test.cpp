@@ -124,6 +124,15 @@ TEST(Deployment, AsksForCommentAndAuthorAndKeepsEachOnOneHeaderLine) {
   EXPECT_EQ(Lines(RoomFileText(result))[20], "  ");
 }
 
+TEST(Deployment, UnansweredQuestionsWriteTheDefaultCommentAndAuthor) {
+  KitFixture kit;
+  const DeployResult result = kit.DeployText(AlleyMap());
+  ASSERT_EQ(result.outcome, DeployOutcome::Deployed);
+  const std::vector<std::string> lines = Lines(RoomFileText(result));
+  EXPECT_EQ(lines[19], " Mega room; made By Quorl. Hello world! ") << "the comma becomes a semicolon";
+  EXPECT_EQ(lines[20], " Quorl the Godlike ");
+}
+
 TEST(Deployment, MovesAnEarlierRoomFileOfTheSameNameToABackup) {
   KitFixture kit;
   ASSERT_EQ(kit.DeployText(AlleyMap("Big Room: 2/3"), "first.vmf").outcome,

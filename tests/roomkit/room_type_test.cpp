@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "param_name.h"
+
 namespace vendrel::roomkit {
 namespace {
 
@@ -28,7 +30,14 @@ INSTANTIATE_TEST_SUITE_P(RoomType, TurnCount,
                                            TurnCase{"3", {true, true, true, true}, 0},
                                            TurnCase{"3", {true, true, true, false}, -1},
                                            TurnCase{"7", {false, false, false, false}, 0},
-                                           TurnCase{"7", {true, false, false, false}, -1}));
+                                           TurnCase{"7", {true, false, false, false}, -1}),
+                         [](const ::testing::TestParamInfo<TurnCase>& testCase) {
+                           std::string sides;
+                           for (std::size_t d = 0; d < 4; ++d) {
+                             if (testCase.param.connectors[d]) sides += "NESW"[d];
+                           }
+                           return "Type" + testCase.param.type + "_" + (sides.empty() ? "None" : sides);
+                         });
 
 TEST(RoomType, NamesAndCodes) {
   EXPECT_EQ(GetRoomId("0").name, "Two Way");

@@ -16,7 +16,7 @@ PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const L
   const int cells = level.CellCount();
   state.roomsPerLevel = cells;
   ConnectorTable connectors;
-  const std::vector<double> depths = PathDepths(level, totalRooms);
+  const std::vector<float> depths = PathDepths(level, totalRooms);
 
   for (int k = 1; k <= cells; ++k) {
     MrProg(engine.host, static_cast<double>(k) * 100 / cells);
@@ -36,7 +36,7 @@ PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const L
               state.nextId, state.nextId};
     engine.log.Log("Calling GetReady with parameters: " + record.file.string() + " " +
                        FormatNumber(offset.x) + " " + FormatNumber(offset.y) + " " +
-                       FormatNumber(offset.z) + " " + FormatNumber(record.depth) + " " +
+                       FormatNumber(offset.z) + " " + FormatSingle(record.depth) + " " +
                        std::to_string(state.nextId) + " " + std::to_string(cell.turns),
                    false, true);
     const GetReadyResult prepared =

@@ -19,7 +19,7 @@ struct PlacedRoom {
   std::filesystem::path file;
   int turns = 0;
   Vec3 offset;
-  double depth = 0;
+  float depth = 0;
   long long firstId = 0;  // the room's identifiers run from here to endId - 1
   long long endId = 0;
 };

@@ -19,7 +19,7 @@ namespace vendrel {
 namespace {
 
 [[noreturn]] void RoomFileError(const Engine& engine, const MapFormatError& error) {
-  MapError(engine, error.what(), true, error.what());
+  MapError(engine, error.what(), false);
 }
 
 // Names the line of the offending item; an item added after reading has none, and then
@@ -82,7 +82,7 @@ std::string_view ChooseSpawnKind(RandomSource& random, int enemyMix) {
 }
 
 GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
-                        const std::filesystem::path& roomFilePath, const Vec3& offset, double depth,
+                        const std::filesystem::path& roomFilePath, const Vec3& offset, float depth,
                         long long& nextId, int rotations, ConnectorPositions& cellConnectors,
                         const bool& abortRequested) {
   const std::string path = roomFilePath.string();

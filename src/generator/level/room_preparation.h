@@ -18,7 +18,7 @@ namespace vendrel {
 // and may append brushes to `worldInserts`, which are printed into the world ahead of
 // the room. A copied entity that is no spawn group goes to the end of `room` as items.
 using SpawnStep =
-    std::function<void(Items& room, Items& worldInserts, double depth, std::string_view spawnKind)>;
+    std::function<void(Items& room, Items& worldInserts, float depth, std::string_view spawnKind)>;
 
 // What the rooms of one level share while they are prepared; the run owns it and makes
 // a fresh one (or resets `nameCounter`) for each level.
@@ -64,7 +64,7 @@ struct GetReadyResult {
 // A room file that cannot be read, ends early or holds a non-number where arithmetic
 // needs one ends the run through MapError, naming the file and the line.
 GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
-                        const std::filesystem::path& roomFilePath, const Vec3& offset, double depth,
+                        const std::filesystem::path& roomFilePath, const Vec3& offset, float depth,
                         long long& nextId, int rotations, ConnectorPositions& cellConnectors,
                         const bool& abortRequested);
 

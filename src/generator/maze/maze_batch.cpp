@@ -5,6 +5,8 @@
 #include <string>
 #include <system_error>
 
+#include "failure_boundary.h"
+
 namespace vendrel {
 namespace {
 
@@ -15,20 +17,28 @@ std::filesystem::path PrepareFolder(const Engine& engine, const MazeBatch& batch
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error || !std::filesystem::is_directory(folder)) {
-    throw MazeOutputError("Could not create the maze folder \"" + folder.string() + "\"" +
-                          (error ? ": " + error.message() : std::string(": a file has that name")));
+    MapError(engine, "Could not create the maze folder \"" + folder.string() + "\"" +
+                         (error ? ": " + error.message() : std::string(": a file has that name")),
+             false);
   }
   return folder;
 }
 
-void WriteLineText(const std::filesystem::path& file, const std::string& line) {
+void WriteLineText(const Engine& engine, const std::filesystem::path& file, const std::string& line) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << line << "\r\n";
   out.close();
-  if (out.fail()) throw MazeOutputError("Could not write the maze line file \"" + file.string() + "\"");
+  if (out.fail()) MapError(engine, "Could not write the maze line file \"" + file.string() + "\"", false);
 }
 
 }  // namespace
+
+std::string DescribeLineRequest(const LineRequest& request) {
+  return std::to_string(request.length) + " rooms, start kind " +
+         std::to_string(static_cast<int>(request.startWith)) + ", end kind " +
+         std::to_string(static_cast<int>(request.endWith)) + ", direction " +
+         std::to_string(static_cast<int>(request.direction));
+}
 
 LineRequest DrawLineRequest(RandomSource& random) {
   const double r1 = random.Draw();
@@ -43,12 +53,15 @@ LineRequest DrawLineRequest(RandomSource& random) {
   return request;
 }
 
-void Make100Maps(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
-                 const std::function<void(const MadeMaze&)>& onMaze) {
+namespace {
+
+MazeBatchResult MakeBatch(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
+                          const std::function<void(const MadeMaze&)>& onMaze) {
   if (batch.count < 0) throw std::invalid_argument("A maze batch needs a count of 0 or more");
   const std::filesystem::path folder = PrepareFolder(engine, batch);
   engine.random.Randa();
   surface.SetShowSurf(true);
+  MazeBatchResult result;
   for (int number = 1; number <= batch.count; ++number) {
     MadeMaze maze;
     maze.number = number;
@@ -58,19 +71,39 @@ void Make100Maps(const Engine& engine, MazeSurface& surface, const MazeBatch& ba
     if (batch.startWith) maze.request.startWith = *batch.startWith;
     if (batch.endWith) maze.request.endWith = *batch.endWith;
     if (batch.direction) maze.request.direction = *batch.direction;
-    maze.good = GetGoodLine(engine, surface, maze.request);
+    std::optional<GoodLine> good = SearchGoodLine(engine, surface, maze.request);
+    if (!good) {
+      ++result.failed;
+      engine.log.Log("Could not create maze " + std::to_string(number) + " (" + DescribeLineRequest(maze.request) +
+                         ") in " + std::to_string(kMaxLineAttempts) + " attempts; it gets no files.",
+                     false, true);
+      if (onMaze) onMaze(maze);
+      engine.host.Yield();
+      continue;
+    }
+    maze.created = true;
+    maze.good = *std::move(good);
 
     const std::string name = "Map" + std::to_string(number);
     maze.picture = folder / (name + ".bmp");
     maze.text = folder / (name + ".txt");
     if (!surface.Picture().WriteBitmap(maze.picture)) {
-      throw MazeOutputError("Could not write the maze picture \"" + maze.picture.string() + "\"");
+      MapError(engine, "Could not write the maze picture \"" + maze.picture.string() + "\"", false);
     }
-    WriteLineText(maze.text, maze.good.line);
+    WriteLineText(engine, maze.text, maze.good.line);
+    ++result.created;
     if (onMaze) onMaze(maze);
     engine.host.Yield();
   }
   engine.host.Message("Quilla", "Klar!", MessageIcon::None, MessageButtons::Ok);
+  return result;
+}
+
+}  // namespace
+
+MazeBatchResult Make100Maps(const Engine& engine, MazeSurface& surface, const MazeBatch& batch,
+                            const std::function<void(const MadeMaze&)>& onMaze) {
+  return WithinMapError(engine, "Make100Maps", [&] { return MakeBatch(engine, surface, batch, onMaze); });
 }
 
 }  // namespace vendrel

@@ -27,7 +27,8 @@ bool PassesSurfaceTest(const Engine& engine, MazeSurface& surface, std::string_v
 
 }  // namespace
 
-GoodLine GetGoodLine(const Engine& engine, MazeSurface& surface, const LineRequest& request) {
+std::optional<GoodLine> SearchGoodLine(const Engine& engine, MazeSurface& surface,
+                                       const LineRequest& request) {
   CheckRequest(request);
   const std::string length = std::to_string(request.length);
   const Direction direction = request.direction;
@@ -49,11 +50,7 @@ GoodLine GetGoodLine(const Engine& engine, MazeSurface& surface, const LineReque
       engine.log.Log("Maze Line passed!", true, true);
       break;
     }
-    if (result.attempts == kMaxLineAttempts) {
-      MapError(engine, "Could not create maze. Aborted line creating attempt after 5000 times.", true,
-               "Where not able to successfully create line witch could be passed. (Rooms=" + length +
-                   ")");
-    }
+    if (result.attempts == kMaxLineAttempts) return std::nullopt;
   }
   engine.log.Log(std::to_string(result.attempts) + " attempts.", false, true);
 
@@ -64,6 +61,16 @@ GoodLine GetGoodLine(const Engine& engine, MazeSurface& surface, const LineReque
   result.line += body;
   if (surface.ShowSurf()) surface.PaintLine(engine, std::string_view(result.line).substr(1), direction);
   return result;
+}
+
+GoodLine GetGoodLine(const Engine& engine, MazeSurface& surface, const LineRequest& request) {
+  std::optional<GoodLine> good = SearchGoodLine(engine, surface, request);
+  if (!good) {
+    MapError(engine, "Could not create maze. Aborted line creating attempt after 5000 times.", true,
+             "Where not able to successfully create line witch could be passed. (Rooms=" +
+                 std::to_string(request.length) + ")");
+  }
+  return *std::move(good);
 }
 
 std::string_view GetStartRoom(StartKind startWith, Direction direction) {

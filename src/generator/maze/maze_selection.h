@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,9 +30,13 @@ struct GoodLine {
 };
 
 // Creates bodies until one passes the surface test on `surface` (the start cell (0, 0)
-// counts as occupied), logging each attempt as detail; after 5000 failures reports the
-// fatal error through MapError. While the surface shows, paints the chosen line.
-// Throws std::invalid_argument for a request outside the ranges above.
+// counts as occupied), logging each attempt as detail; nothing after 5000 failures.
+// While the surface shows, paints the chosen line. Throws std::invalid_argument for a
+// request outside the ranges above.
+std::optional<GoodLine> SearchGoodLine(const Engine& engine, MazeSurface& surface,
+                                       const LineRequest& request);
+
+// As SearchGoodLine, but 5000 failures are the fatal error reported through MapError.
 GoodLine GetGoodLine(const Engine& engine, MazeSurface& surface, const LineRequest& request);
 
 // The start code open towards the line; empty for a kind or direction out of range.

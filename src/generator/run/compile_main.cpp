@@ -1,8 +1,8 @@
 #include "compile_main.h"
 
-#include <system_error>
-
 #include "entity_census.h"
+#include "failure_boundary.h"
+#include "level_output.h"
 #include "map_error.h"
 #include "maze_room_choice.h"
 #include "progress.h"
@@ -22,16 +22,13 @@ RunOutcome GenerationRun::CompileMain(const RunInputs& inputs) {
     RunState& state;
     ~ClearAbortOnReturn() { state.abortRequested = false; }
   } clearAbort{state_};
-  try {
-    return Run(inputs);
-  } catch (const std::system_error& error) {
-    MapError(engine_, std::string("The level could not be written: ") + error.what(), false);
-  }
+  return WithinMapError(engine_, "Compile Main", [&] { return Run(inputs); });
 }
 
 RunOutcome GenerationRun::Run(const RunInputs& inputs) {
-  // A working file an aborted run left open is closed before anything else is written.
-  writer_.reset();
+  if (const std::string refused = RefuseLevelOutput(inputs.paths); !refused.empty()) {
+    MapError(engine_, refused, false);
+  }
   if (!state_.restartPending) engine_.random.StartRun();
   state_.restartPending = false;
   state_.skyName.clear();
@@ -52,14 +49,15 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
   const int totalRooms = level.roomsDrawn;
 
   engine_.log.Log("Starting creation of level 1 of " + std::to_string(state_.levelCount), false, true);
-  writer_ = std::make_unique<LevelWriter>(inputs.paths.workingFile);
-  WriteLevelHeader(*writer_, state_.skyName);
+  WorkingLevelFile working(inputs.paths);
+  LevelWriter& writer = working.Writer();
+  WriteLevelHeader(writer, state_.skyName);
   state_.nextId = 2;
   Items entityLines;
   SpawnContext spawn{engine_, inputs.options, inputs.dataFolder, sun, {}, {}};
   RoomAssembly assembly(
-      *writer_, entityLines,
-      [&spawn](Items& room, Items& worldInserts, double depth, std::string_view spawnKind) {
+      writer, entityLines,
+      [&spawn](Items& room, Items& worldInserts, float depth, std::string_view spawnKind) {
         SpawnRands(spawn, room, worldInserts, depth, spawnKind);
       },
       inputs.options.enemyMix, inputs.options.skipLights);
@@ -82,32 +80,14 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
                   std::to_string(state_.roomsPerLevel + 1) + "/" + cells + ")");
   engine_.host.Yield();
   outcome.entitiesByClass = CountEntityClasses(entityLines);
-  WriteEntites(*writer_, entityLines);
-  writer_->Close();
-  writer_.reset();
-  MoveToLevelFile(inputs.paths);
+  WriteEntites(writer, entityLines);
+  working.MoveIntoPlace();
 
   outcome.levelFile = inputs.paths.levelFile;
   outcome.identifiers = state_.nextId - 1;
   engine_.host.SetStatus("Done!");
   MrProg(engine_.host, 100);
   return outcome;
-}
-
-void GenerationRun::MoveToLevelFile(const LevelPaths& paths) {
-  std::error_code error;
-  if (std::filesystem::exists(paths.levelFile, error)) {
-    std::filesystem::remove(paths.levelFile, error);
-    if (error) {
-      MapError(engine_, "The old level file " + paths.levelFile.string() +
-                            " could not be deleted: " + error.message(), false);
-    }
-  }
-  std::filesystem::rename(paths.workingFile, paths.levelFile, error);
-  if (error) {
-    MapError(engine_, "The working map file " + paths.workingFile.string() + " could not be moved to " +
-                          paths.levelFile.string() + ": " + error.message(), false);
-  }
 }
 
 }  // namespace vendrel

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,9 +48,8 @@ struct RunOutcome {
   std::vector<PlacedRoom> rooms;
 };
 
-// The generation run of one window: its state lives here between runs, so that an
-// aborted run's open working file is closed by the next and the abort button can reach
-// the running one through State().
+// The generation run of one window: its state lives here between runs, so that the
+// abort button can reach the running one through State() and a restart goes on drawing.
 class GenerationRun {
  public:
   explicit GenerationRun(const Engine& engine);
@@ -63,17 +61,18 @@ class GenerationRun {
   // level file, when the abort flag is found set at a test point or when a room leaves
   // the world bounds, which arms the automatic restart (countdown 2, status "Path out of
   // bounds! Restart in 2..."): the front end is to start the run again. The abort flag is
-  // cleared when the run returns. Errors end the run through MapError.
+  // cleared when the run returns. A level file that is a folder, a device, a FIFO or a
+  // socket is refused before anything is written; the old level stays whole until the
+  // finished working file replaces it, and a run that ends early removes its working file.
+  // Every failure, of whatever kind, ends the run through MapError.
   RunOutcome CompileMain(const RunInputs& inputs);
 
  private:
   RunOutcome Run(const RunInputs& inputs);
-  void MoveToLevelFile(const LevelPaths& paths);
 
   const Engine& engine_;
   RunState state_;
   MazeSurface surface_;
-  std::unique_ptr<LevelWriter> writer_;
 };
 
 }  // namespace vendrel

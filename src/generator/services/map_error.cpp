@@ -1,6 +1,6 @@
 #include "map_error.h"
 
-#include <cstdio>
+#include "error_log.h"
 
 namespace vendrel {
 
@@ -20,12 +20,7 @@ void MapError(const Engine& engine, std::string_view errMsg, bool fatal, std::st
                             std::string(kMaintainerAddress) +
                             " if you want to contribute to the next versions bugfixes.",
                         MessageIcon::Critical, MessageButtons::Ok);
-    const auto errorLog = engine.programFolder / "errorlog.txt";
-    if (std::FILE* file = std::fopen(errorLog.c_str(), "wb")) {
-      std::fwrite(fatalMsg.data(), 1, fatalMsg.size(), file);
-      std::fwrite("\r\n", 1, 2, file);
-      std::fclose(file);
-    }
+    WriteErrorLog(engine.programFolder, fatalMsg);
   }
   engine.host.Message("Shutting Down...", "Quilla will now exit.", MessageIcon::Information,
                       MessageButtons::Ok);

@@ -26,7 +26,7 @@ std::string DrawOption(RandomSource& random, const MonsterKey& key) {
 
 std::optional<PlacedMonster> ChooseMonster(RandomSource& random,
                                            const std::vector<MonsterRecord>& monsters,
-                                           int enemyBar, double depth,
+                                           int enemyBar, float depth,
                                            std::string_view spawnKind) {
   const double factor = (enemyBar - 5) / 5.0 + 1;
   std::vector<std::size_t> candidates;

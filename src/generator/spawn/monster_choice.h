@@ -20,7 +20,7 @@ struct PlacedMonster {
 // the enemies setting, the room has reached; nothing when none qualifies.
 std::optional<PlacedMonster> ChooseMonster(RandomSource& random,
                                            const std::vector<MonsterRecord>& monsters,
-                                           int enemyBar, double depth,
+                                           int enemyBar, float depth,
                                            std::string_view spawnKind);
 
 }  // namespace vendrel

@@ -33,7 +33,7 @@ std::string DrawItem(const Engine& engine, const std::vector<ItemRecord>& items,
 
 class Expansion {
  public:
-  Expansion(SpawnContext& context, Items& room, Items& worldInserts, double depth,
+  Expansion(SpawnContext& context, Items& room, Items& worldInserts, float depth,
             std::string_view spawnKind)
       : context_(context),
         engine_(context.engine),
@@ -135,7 +135,7 @@ class Expansion {
   const Engine& engine_;
   Items& room_;
   Items& worldInserts_;
-  double depth_;
+  float depth_;
   std::string_view spawnKind_;
   const SpawnData* data_ = &kNoData;
   EntityRecord record_;
@@ -143,7 +143,7 @@ class Expansion {
 
 }  // namespace
 
-void SpawnRands(SpawnContext& context, Items& room, Items& worldInserts, double depth,
+void SpawnRands(SpawnContext& context, Items& room, Items& worldInserts, float depth,
                 std::string_view spawnKind) {
   Expansion expansion(context, room, worldInserts, depth, spawnKind);
   expansion.Run();

@@ -33,7 +33,7 @@ struct SpawnContext {
 // again whenever it changed); bad data ends the run through MapError naming the
 // file and line. A spawn share that is not a number throws RoomValueError, which points
 // at the value in the room text.
-void SpawnRands(SpawnContext& context, Items& room, Items& worldInserts, double depth,
+void SpawnRands(SpawnContext& context, Items& room, Items& worldInserts, float depth,
                 std::string_view spawnKind);
 
 }  // namespace vendrel

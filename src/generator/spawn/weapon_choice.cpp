@@ -6,7 +6,7 @@
 namespace vendrel {
 
 std::string ChooseWeapon(const Engine& engine, const std::vector<WeaponRecord>& weapons,
-                         WeaponsGiven& weaponsGiven, int newWeaponsBar, double depth) {
+                         WeaponsGiven& weaponsGiven, int newWeaponsBar, float depth) {
   if (weapons.empty()) {
     MapError(engine, "No weapons in weapons library!", true,
              "No weapons found in the weapons library while creating rand_weapon entity!");

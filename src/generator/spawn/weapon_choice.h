@@ -13,7 +13,7 @@ namespace vendrel {
 // has not handed out yet once the room lies deep enough for it (scaled by the new weapons
 // setting), else one handed out before, else any. Ends the run when the file has none.
 std::string ChooseWeapon(const Engine& engine, const std::vector<WeaponRecord>& weapons,
-                         WeaponsGiven& weaponsGiven, int newWeaponsBar, double depth);
+                         WeaponsGiven& weaponsGiven, int newWeaponsBar, float depth);
 
 // The ammunition an ammunition placeholder becomes: for a weapon handed out before, or for
 // any weapon when the choice is open or no weapon handed out has ammunition. Ends the run

@@ -38,6 +38,16 @@ TEST(PathDepths, WithoutAGameEndTheLastCellNormalises) {
   EXPECT_DOUBLE_EQ(depths[0], 0.25);
 }
 
+// Steps of 1/7 add up in single precision, each sum rounded as it is stored: the depths
+// lie just short of the quarters that doubles would give, the game end room short of 1.
+TEST(PathDepths, AreSinglePrecisionRoundedAtEveryStep) {
+  const LevelPlan plan = Plan({{0, 5}, {1, 0}, {2, 0}, {3, 6}});
+  const std::vector<float> depths = PathDepths(plan, 7);
+  EXPECT_EQ(depths[0], 0.2499999850988388F);
+  EXPECT_EQ(depths[1], 0.4999999701976776F);
+  EXPECT_EQ(depths[3], 0.9999999403953552F);
+}
+
 TEST(PathDepths, UsesTheRunTotalNotTheCellCount) {
   // The game end right after the start: every step is a whole path long.
   const LevelPlan plan = Plan({{0, 5}, {1, 6}, {1, 4}});

@@ -56,7 +56,7 @@ class AbortingHost : public testing::RecordingHost {
 };
 
 struct SpawnCall {
-  double depth = -1;
+  float depth = -1;
   std::string spawnKind = "none";
   int calls = 0;
 };
@@ -77,7 +77,7 @@ class GetReadyTest : public ::testing::Test {
   // Copies the room's first solid into the world and appends a copy of the door and a
   // generated weapon, as the spawn expansion does.
   SpawnStep RecordingSpawn() {
-    return [this](Items& room, Items& worldInserts, double depth, std::string_view kind) {
+    return [this](Items& room, Items& worldInserts, float depth, std::string_view kind) {
       ++spawn.calls;
       spawn.depth = depth;
       spawn.spawnKind = kind;
@@ -95,7 +95,7 @@ class GetReadyTest : public ::testing::Test {
     LevelWriter writer(folder / "temp.dta");
     RoomAssembly assembly{writer, entityLines, RecordingSpawn(), enemyMix, skipLights};
     assembly.nameCounter = nameCounter;
-    const GetReadyResult got = GetReady(engine, assembly, roomFile, offset, 0.25, nextId, rotations,
+    const GetReadyResult got = GetReady(engine, assembly, roomFile, offset, 0.25F, nextId, rotations,
                                         connectors, host.abortRequested);
     nameCounter = assembly.nameCounter;
     names = assembly.names.newNames.size();
@@ -314,6 +314,8 @@ TEST_P(BadRoomFiles, EndTheRunNamingTheFile) {
   EXPECT_NE(shown.find(GetParam().says), std::string::npos) << shown;
   EXPECT_EQ(spawn.calls, 0);
   EXPECT_EQ(entityLines, Items{"'kept' 'row'"});
+  EXPECT_FALSE(std::filesystem::exists(folder / "errorlog.txt"))
+      << "a broken room file is the user's to mend, not a fault of the program";
 }
 
 INSTANTIATE_TEST_SUITE_P(

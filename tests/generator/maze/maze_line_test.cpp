@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "maze_test_engine.h"
+#include "param_name.h"
 
 namespace vendrel {
 namespace {
@@ -30,6 +31,12 @@ std::string Create(const ScriptedLine& line) {
 
 class ScriptedCreateLine : public ::testing::TestWithParam<ScriptedLine> {};
 
+std::string LineName(const ::testing::TestParamInfo<ScriptedLine>& testCase) {
+  const ScriptedLine& line = testCase.param;
+  return "Rooms" + std::to_string(line.length) + "Direction" + std::to_string(line.direction) + "_" +
+         (line.body.empty() ? std::string("NoBody") : line.body);
+}
+
 TEST_P(ScriptedCreateLine, WritesTheBodyTheDrawsFix) {
   const std::string body = Create(GetParam());
   EXPECT_EQ(body, GetParam().body);
@@ -51,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(TurnTable, ScriptedCreateLine,
                                            ScriptedLine{2, 3, EndKind::Alley, {kTurn, 0.1}, "0614"},
                                            ScriptedLine{2, 3, EndKind::Alley, {kTurn, 0.6}, "0912"},
                                            ScriptedLine{2, 4, EndKind::Alley, {kTurn, 0.1}, "0613"},
-                                           ScriptedLine{2, 4, EndKind::Alley, {kTurn, 0.6}, "0711"}));
+                                           ScriptedLine{2, 4, EndKind::Alley, {kTurn, 0.6}, "0711"}),
+    LineName);
 
 // Three cells: a three-way junction (side length draw 0), the choice 1, 2 or 3, no flip:
 // the first exit gets the game end, the second an alley.
@@ -68,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ScriptedLine{3, 3, EndKind::GameEnd, {kNoTurn, kThreeWay, 0, 0.9}, "022211"},
                       ScriptedLine{3, 4, EndKind::GameEnd, {kNoTurn, kThreeWay, 0, 0.1}, "022111"},
                       ScriptedLine{3, 4, EndKind::GameEnd, {kNoTurn, kThreeWay, 0, 0.5}, "031912"},
-                      ScriptedLine{3, 4, EndKind::GameEnd, {kNoTurn, kThreeWay, 0, 0.9}, "052112"}));
+                      ScriptedLine{3, 4, EndKind::GameEnd, {kNoTurn, kThreeWay, 0, 0.9}, "052112"}),
+    LineName);
 
 INSTANTIATE_TEST_SUITE_P(
     Branches, ScriptedCreateLine,
@@ -89,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Too few cells after them: the same draws give straight pieces.
         ScriptedLine{3, 2, EndKind::Alley, {kNoTurn, 0, kCross}, "010114"},
         ScriptedLine{2, 2, EndKind::Alley, {kNoTurn, kThreeWay}, "0114"},
-        ScriptedLine{0, 2, EndKind::Alley, {}, ""}));
+        ScriptedLine{0, 2, EndKind::Alley, {}, ""}),
+    LineName);
 
 // One cell is only the end piece, open on the side it is entered from.
 INSTANTIATE_TEST_SUITE_P(EndPieces, ScriptedCreateLine,
@@ -104,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(EndPieces, ScriptedCreateLine,
                                            ScriptedLine{1, 1, EndKind::LevelEnd, {}, "25"},
                                            ScriptedLine{1, 2, EndKind::LevelEnd, {}, "26"},
                                            ScriptedLine{1, 3, EndKind::LevelEnd, {}, "23"},
-                                           ScriptedLine{1, 4, EndKind::LevelEnd, {}, "24"}));
+                                           ScriptedLine{1, 4, EndKind::LevelEnd, {}, "24"}),
+    LineName);
 
 TEST(CreateLine, ReseedsBeforeEveryDrawButTheThreeWayLength) {
   ScriptedEngine test;

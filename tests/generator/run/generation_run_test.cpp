@@ -132,15 +132,7 @@ class AbortingHost : public testing::RecordingHost {
   RunState* state = nullptr;
 };
 
-struct AbortTest : ::testing::Test {
-  testing::TempFolder folder;
-  AbortingHost host;
-  testing::FixedClock clock;
-  RandomSource random{clock};
-  LogService log{host, clock, folder.Path()};
-  Engine engine{host, clock, random, log, folder.Path()};
-  GenerationRun run{engine};
-  RunOptions options;
+struct AbortTest : ::testing::Test, testing::CustomRunContext<AbortingHost> {
 
   RunOutcome Once() {
     const RoomTable table = Categorize(engine, RoomsFolder(folder.Path()));
@@ -162,14 +154,15 @@ TEST_F(AbortTest, AnAbortAfterTheMazeWritesNothing) {
   EXPECT_FALSE(run.State().abortRequested) << "cleared when the run returns";
 }
 
-TEST_F(AbortTest, AnAbortBetweenRoomsLeavesTheWorkingFileForTheNextRunToClose) {
+TEST_F(AbortTest, AnAbortBetweenRoomsRemovesTheWorkingFileAndKeepsTheOldLevel) {
+  testing::WriteFile(folder / "level1.vmf", "the old level");
   host.abortAt = "Generating room 3 of ";
   const RunOutcome aborted = Once();
   EXPECT_EQ(aborted.end, RunEnd::Aborted);
   EXPECT_EQ(aborted.rooms.size(), 2u)
       << "the room being prepared when the abort came is not printed";
-  EXPECT_TRUE(std::filesystem::exists(folder / "temp.dta"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "level1.vmf"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "temp.dta"));
+  EXPECT_EQ(testing::ReadFile(folder / "level1.vmf"), "the old level");
 
   host.abortAt = "never shown";
   const RunOutcome outcome = Once();

@@ -52,7 +52,7 @@ class SpawnInRoomTest : public testing::SpawnFixture {
     };
     RoomAssembly assembly{writer, entityLines, step, 10, false};
     ConnectorPositions connectors{};
-    GetReady(engine, assembly, roomFile, Vec3{}, 0.5, nextId, 0, connectors, false);
+    GetReady(engine, assembly, roomFile, Vec3{}, 0.5F, nextId, 0, connectors, false);
     writer.Close();
     worldRows = testing::ReadFile(folder / "temp.dta");
   }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "number_text.h"
+#include "param_name.h"
+
 namespace vendrel {
 namespace {
 
@@ -27,7 +30,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SunColours,
                                            ColourCase{20, 255, 255, 145},
                                            ColourCase{34.99, 255, 255, 254},
                                            ColourCase{35, 255, 255, 255},
-                                           ColourCase{80, 255, 255, 255}));
+                                           ColourCase{80, 255, 255, 255}),
+                         [](const ::testing::TestParamInfo<ColourCase>& testCase) {
+                           return "Elevation" + testing::NameFromText(FormatNumber(testCase.param.elevation));
+                         });
 
 TEST(SunAnglesText, RoundsHalvesToEven) {
   EXPECT_EQ(SunAnglesText(30.4, 201.5), "-30 202 0");

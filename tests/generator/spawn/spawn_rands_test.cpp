@@ -134,6 +134,19 @@ TEST_F(SpawnRandsTest, NewWeaponsSettingScalesTheDepths) {
   EXPECT_FALSE(context.weaponsGiven.Has(0));
 }
 
+// A room's depth is a single: 0.1F lies just above 0.1 and 0.7F just below 0.7, and the
+// record depths compare with those values.
+TEST_F(SpawnRandsTest, DepthsCompareAsTheirSinglePrecisionValues) {
+  WriteData("gundata.ini", DataLines({"1", "10", "weapon_ar2", "item_ammo_ar2", "-", "-"}));
+  Expand(Room({WeaponPlaceholder("0 0 0")}), 0.1F);
+  EXPECT_TRUE(context.weaponsGiven.Has(0)) << "0.1 is below 0.1F";
+
+  WriteData("npcdata.ini", DataLines({"1", "npc_zombie", "70", "x", "0"}));
+  EXPECT_EQ(Expand(Room({EntityItems({{"classname", "quilla_npc"}, {"origin", "5 5 5"}})}), 0.7F),
+            Items{})
+      << "0.7 is above 0.7F";
+}
+
 TEST_F(SpawnRandsTest, AmmunitionOnlyForWeaponsHandedOut) {
   context.weaponsGiven.Mark(1);
   random.draws = {0.99};
@@ -208,7 +221,7 @@ class MonsterRules : public SpawnRandsTest {
                          "additionalequipment 2", "weapon_pistol weapon_stunstick", "npc_antlion",
                          "200", "x", "0", "npc_hunter", "150", "c", "0"}));
   }
-  Items PlaceMonster(double depth, std::string_view kind) {
+  Items PlaceMonster(float depth, std::string_view kind) {
     return Expand(Room({EntityItems({{"classname", "quilla_npc"}, {"angles", "0 180 0"},
                                      {"origin", "5 5 5"}})}),
                   depth, kind);

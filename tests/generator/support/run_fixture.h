@@ -47,4 +47,11 @@ struct RunContext : EngineContext {
 
 struct RunFixture : ::testing::Test, RunContext {};
 
+// A run whose host and random source are of a test's own kinds.
+template <class TestHost, class TestRandom = RandomSource>
+struct CustomRunContext : EngineOn<TestHost, TestRandom> {
+  GenerationRun run{this->engine};
+  RunOptions options;
+};
+
 }  // namespace vendrel::testing

@@ -58,7 +58,7 @@ class SpawnFixture : public ::testing::Test {
   }
 
   // Expands the room; returns the items appended to it.
-  Items Expand(Items room, double depth = 1, std::string_view kind = "") {
+  Items Expand(Items room, float depth = 1, std::string_view kind = "") {
     const std::size_t before = room.size();
     SpawnRands(context, room, worldInserts, depth, kind);
     expanded = room;
