@@ -35,11 +35,7 @@ class CindrPathWindowTest : public ::testing::Test {
   }
   std::filesystem::path Accounts() const { return steam / "steamapps"; }
   template <typename Widget>
-  Widget& Control(const char* name) {
-    auto* control = window.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return *control;
-  }
+  Widget& Control(const char* name) { return testing::Child<Widget>(window, name); }
 
   QApplication& app = testing::App();  // before the first widget
   testing::TempFolder folder;

@@ -27,11 +27,7 @@ class EventLoopHost : public testing::RecordingHost {
 class CompileFrameTest : public ::testing::Test {
  protected:
   template <typename Widget>
-  Widget& Control(const char* name) {
-    auto* control = frame.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return *control;
-  }
+  Widget& Control(const char* name) { return testing::Child<Widget>(frame, name); }
   QApplication& app = testing::App();  // before the first widget
   CompileFrame frame;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 
 namespace vendrel::testing {
@@ -11,6 +13,14 @@ inline QApplication& App() {
   static char* argv[] = {name, nullptr};
   static QApplication app(argc, argv);
   return app;
+}
+
+// The control of a window by its name; a missing one fails the test.
+template <typename Widget>
+Widget& Child(const QWidget& window, const char* name) {
+  auto* control = window.findChild<Widget*>(QString::fromLatin1(name));
+  EXPECT_NE(control, nullptr) << name;
+  return *control;
 }
 
 // Every control with a caption says it to screen readers; every one the user works can

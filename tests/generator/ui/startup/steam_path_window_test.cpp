@@ -20,11 +20,7 @@ class SteamPathWindowTest : public ::testing::Test {
     window.show();
   }
   template <typename Widget>
-  Widget& Control(const char* name) {
-    auto* control = window.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return *control;
-  }
+  Widget& Control(const char* name) { return testing::Child<Widget>(window, name); }
   void ExpectLook(bool found) {
     const QString colour = found ? QStringLiteral("#00ff00") : QStringLiteral("#ff0000");
     EXPECT_EQ(Control<QPushButton>("Command1").text(), found ? "Continiune" : "Quit");
