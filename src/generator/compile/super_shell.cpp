@@ -201,14 +201,14 @@ void ProcessRunner::Drain(int& outputFd, std::string& pending, WindowStyle style
   pending.erase(0, start);
 }
 
-void ProcessRunner::WaitForOutput(int& outputFd, std::string& pending) {
+void ProcessRunner::WaitForOutput(int& outputFd, std::string& pending, WindowStyle style) {
   if (outputFd < 0) {
     poll(nullptr, 0, kPollMilliseconds);
     return;
   }
   pollfd watched{outputFd, POLLIN, 0};
   poll(&watched, 1, kPollMilliseconds);
-  Drain(outputFd, pending, style_);
+  Drain(outputFd, pending, style);
 }
 
 std::optional<double> ProcessRunner::SuperShell(const std::vector<std::string>& commandLine,
@@ -228,7 +228,6 @@ std::optional<double> ProcessRunner::SuperShell(const std::vector<std::string>& 
   if (pid == 0) RunChild(argv.data(), setup, status.write);
   setpgid(pid, pid);  // also here, so a kill cannot come before the child made its group
   running_ = pid;
-  style_ = windowStyle;
   status.CloseWrite();
   output.CloseWrite();
   const ChildReport report = ReadChildReport(status.read);
@@ -263,7 +262,7 @@ std::optional<double> ProcessRunner::SuperShell(const std::vector<std::string>& 
   const double start = clock_.SecondsSinceMidnight();
   for (;;) {
     host_.Yield();
-    WaitForOutput(outputFd, pending);
+    WaitForOutput(outputFd, pending, windowStyle);
     int exitStatus = 0;
     const pid_t done = waitpid(pid, &exitStatus, WNOHANG);
     if (done == pid || (done < 0 && errno == ECHILD)) break;

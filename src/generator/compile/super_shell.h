@@ -68,7 +68,7 @@ class ProcessRunner {
 
  private:
   std::vector<std::string> Arguments(const std::vector<std::string>& commandLine) const;
-  void WaitForOutput(int& outputFd, std::string& pending);
+  void WaitForOutput(int& outputFd, std::string& pending, WindowStyle style);
   void Drain(int& outputFd, std::string& pending, WindowStyle style);
   void KillRunningGroup();
 
@@ -78,7 +78,6 @@ class ProcessRunner {
   OutputListener listener_;
   volatile bool killRequest_ = false;
   pid_t running_ = 0;
-  WindowStyle style_ = WindowStyle::Hidden;
 };
 
 }  // namespace vendrel

@@ -7,12 +7,13 @@
 namespace vendrel::testing {
 
 // One application for the whole test program, on the platform ctest names (offscreen).
+// It is never destroyed: at exit Qt's own statics may already be gone.
 inline QApplication& App() {
   static int argc = 1;
   static char name[] = "startup_ui_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 // The control of a window by its name; a missing one fails the test.
