@@ -35,8 +35,8 @@ namespace {
 }
 
 void LogBoundaryErrors(const Engine& engine, const TranslationResult& moved, const Vec3& offset) {
-  const std::string dif =
-      engine.log.Number(offset.x) + " " + engine.log.Number(offset.y) + " " + engine.log.Number(offset.z);
+  const std::string dif = engine.log.Number(offset.x) + " " + engine.log.Number(offset.y) + " " +
+                          engine.log.Number(offset.z);
   for (const std::string& firstPoint : moved.boundaryErrors) {
     engine.log.Log("Boundry Error! (" + firstPoint + ") XYZdif: " + dif, true, true);
   }
