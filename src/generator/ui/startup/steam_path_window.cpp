@@ -175,6 +175,14 @@ void SteamPathWindow::Drive1_Change() {
   SetFolder(drive1_->currentText().toStdString());
 }
 
+void SteamPathWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Loading the window checks the folder the list opens with.
+  if (loaded_) return;
+  loaded_ = true;
+  Guarded(this, [this] { CheckExist(false); });
+}
+
 void SteamPathWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   if (onQuit) onQuit();

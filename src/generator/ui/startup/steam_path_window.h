@@ -35,6 +35,7 @@ class SteamPathWindow final : public QWidget {
   void Drive1_Change();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -49,6 +50,7 @@ class SteamPathWindow final : public QWidget {
   QPushButton* command1_;
   QLabel* label5_;
   std::array<QFrame*, 4> arrows_{};
+  bool loaded_ = false;
 };
 
 }  // namespace vendrel::startup
