@@ -1,5 +1,6 @@
 #include "cli_commands.h"
 
+#include "compile_command.h"
 #include "deploy_command.h"
 #include "generate_command.h"
 #include "mazes_command.h"
@@ -8,6 +9,7 @@
 namespace vendrel::cli {
 
 void AddCommands(CLI::App& app, int& exitStatus) {
+  AddCompileCommand(app, exitStatus);
   AddDeployCommand(app, exitStatus);
   AddGenerateCommand(app, exitStatus);
   AddMazesCommand(app, exitStatus);

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -18,40 +17,13 @@
 #include "program_folder.h"
 #include "random_source.h"
 #include "run_options.h"
+#include "decimal_symbol.h"
+#include "interruptible_host.h"
+#include "level_compile.h"
 #include "terminal_host.h"
 
 namespace vendrel::cli {
 namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void OnInterrupt(int) { interrupted = 1; }
-
-// The terminal's abort button: Ctrl-C during the run sets the run's abort flag at its
-// next yield, and the run ends at its next test point.
-class AbortableHost final : public Host {
- public:
-  explicit AbortableHost(Host& terminal) : terminal_(terminal) {}
-  void Watch(RunState& state) { state_ = &state; }
-  void SetStatus(std::string_view text) override { terminal_.SetStatus(text); }
-  void SetProgress(double percent) override { terminal_.SetProgress(percent); }
-  void Yield() override {
-    if (interrupted != 0 && state_ != nullptr) state_->abortRequested = true;
-    terminal_.Yield();
-  }
-  MessageAnswer Message(std::string_view title, std::string_view text, MessageIcon icon,
-                        MessageButtons buttons) override {
-    return terminal_.Message(title, text, icon, buttons);
-  }
-  std::optional<std::string> Ask(std::string_view title, std::string_view prompt,
-                                 std::string_view defaultText) override {
-    return terminal_.Ask(title, prompt, defaultText);
-  }
-
- private:
-  Host& terminal_;
-  RunState* state_ = nullptr;
-};
 
 // The settings that only the compile stage reads have no say in generate.
 bool ReadByCompileStageOnly(const CheckSetting& check) {
@@ -65,6 +37,8 @@ struct GenerateRequest {
   std::string data;
   std::string out;
   int maxRestarts = 25;
+  bool compile = false;
+  LevelCompileOptions compileOptions;
 };
 
 std::string Range(int min, int max) { return std::to_string(min) + " to " + std::to_string(max); }
@@ -125,24 +99,19 @@ int Generate(GenerateRequest& request) {
   SystemClock clock;
   RandomSource random(clock);
   ApplySeed(options, random);
-  AbortableHost host(terminal);
+  InterruptibleHost host(terminal);
   LogService log(host, clock, programFolder);
   log.SetLogEnabled(options.writeLog);
   log.SetDetailedStatus(options.detailedStatus);
   const Engine engine{host, clock, random, log, programFolder};
 
-  interrupted = 0;
-  const auto previousHandler = std::signal(SIGINT, OnInterrupt);
-  struct RestoreHandler {
-    decltype(previousHandler) handler;
-    ~RestoreHandler() { std::signal(SIGINT, handler); }
-  } restore{previousHandler};
-
   try {
+    SetCorrectPC(log);
     const RoomTable rooms = Categorize(engine, roomsFolder);
     PrintLeftOutRooms(rooms);
     GenerationRun run(engine);
-    host.Watch(run.State());
+    // Ctrl-C during the run: the abort button, tested at the run's next test point.
+    host.OnInterrupt([&run] { run.State().abortRequested = true; });
     const RunInputs inputs{options, rooms, dataFolder, paths};
     int restarts = 0;
     for (;;) {
@@ -152,7 +121,11 @@ int Generate(GenerateRequest& request) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         if (isatty(STDERR_FILENO) != 0) std::cerr << "\n";
         PrintSummary(request, outcome, restarts, seconds);
-        return 0;
+        if (!request.compile) return 0;
+        LevelCompileOptions compile = request.compileOptions;
+        compile.difficulty = options.difficulty;
+        compile.allWeapons = options.allWeapons;
+        return CompileOnTerminal(engine, terminal, host, outcome.levelFile, compile, true);
       }
       if (outcome.end == RunEnd::Aborted) {
         std::cerr << "\nvendrel-cli generate: aborted; no level file was written.\n";
@@ -222,6 +195,12 @@ void AddGenerateCommand(CLI::App& app, int& exitStatus) {
                       "how often a run whose rooms leave the world bounds starts again")
       ->check(CLI::Range(0, 1000))
       ->capture_default_str();
+  auto* compile = command->add_flag(
+      "--compile", request->compile,
+      "compile the level with the game kit's tools and move it into the game's map folder");
+  AddLevelCompileOptions(*command, request->compileOptions);
+  command->get_option("--launch")->needs(compile);
+  command->get_option("--account")->needs(compile);
   command->callback([request, &exitStatus] { exitStatus = Generate(*request); });
 }
 

@@ -38,6 +38,12 @@ void TerminalHost::ClearBar() {
   barShown_ = false;
 }
 
+void TerminalHost::PrintLine(std::string_view line) {
+  ClearBar();
+  std::cerr << line << "\n";
+  if (lastPercent_ >= 0) SetProgress(lastPercent_);
+}
+
 void TerminalHost::SetStatus(std::string_view text) {
   status_ = text;
   if (quiet_) return;

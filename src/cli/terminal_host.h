@@ -19,6 +19,9 @@ class TerminalHost final : public Host {
   // Fixes the answer of a text question by its title.
   void SetAnswer(const std::string& title, std::string answer);
 
+  // A line of its own on stderr, above the progress bar.
+  void PrintLine(std::string_view line);
+
   void SetStatus(std::string_view text) override;
   void SetProgress(double percent) override;
   void Yield() override {}

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "connector_table.h"
-#include "number_text.h"
 #include "path_depth.h"
 #include "progress.h"
 #include "room_rotation.h"
@@ -35,8 +34,8 @@ PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const L
     record = {k, room.File(), cell.turns, offset, depths[static_cast<std::size_t>(k - 1)],
               state.nextId, state.nextId};
     engine.log.Log("Calling GetReady with parameters: " + record.file.string() + " " +
-                       FormatNumber(offset.x) + " " + FormatNumber(offset.y) + " " +
-                       FormatNumber(offset.z) + " " + FormatSingle(record.depth) + " " +
+                       engine.log.Number(offset.x) + " " + engine.log.Number(offset.y) + " " +
+                       engine.log.Number(offset.z) + " " + engine.log.SingleNumber(record.depth) + " " +
                        std::to_string(state.nextId) + " " + std::to_string(cell.turns),
                    false, true);
     const GetReadyResult prepared =

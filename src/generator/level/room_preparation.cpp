@@ -35,8 +35,8 @@ namespace {
 }
 
 void LogBoundaryErrors(const Engine& engine, const TranslationResult& moved, const Vec3& offset) {
-  const std::string dif =
-      FormatNumber(offset.x) + " " + FormatNumber(offset.y) + " " + FormatNumber(offset.z);
+  const std::string dif = engine.log.Number(offset.x) + " " + engine.log.Number(offset.y) + " " +
+                          engine.log.Number(offset.z);
   for (const std::string& firstPoint : moved.boundaryErrors) {
     engine.log.Log("Boundry Error! (" + firstPoint + ") XYZdif: " + dif, true, true);
   }
@@ -49,8 +49,8 @@ void LogBoundaryErrors(const Engine& engine, const TranslationResult& moved, con
 }
 
 // Milliseconds to five decimals, the fraction beyond cut off.
-std::string StepMilliseconds(double seconds) {
-  return FormatNumber(std::trunc(seconds * 1e8) / 1e5);
+std::string StepMilliseconds(const LogService& log, double seconds) {
+  return log.Number(std::trunc(seconds * 1e8) / 1e5);
 }
 
 void LogBenchmark(const Engine& engine, const RoomTimings& timings) {
@@ -61,15 +61,15 @@ void LogBenchmark(const Engine& engine, const RoomTimings& timings) {
   line("Benchmark:");
   line("  -=ACTION=-     -=TIME(MS)=-");
   line("Total Time:     " + FormatNumber(std::trunc(total * 1000)));
-  line("Read Room:      " + StepMilliseconds(timings.read));
-  line("Rotate Room:    " + StepMilliseconds(timings.turn));
-  line("Move Room:      " + StepMilliseconds(timings.move));
-  line("Spawn Entitys:  " + StepMilliseconds(timings.spawn));
-  line("Remove Entitys: " + StepMilliseconds(timings.remove));
-  line("Fix Names:      " + StepMilliseconds(timings.names));
-  line("Fix Ids:        " + StepMilliseconds(timings.ids));
-  line("Print Room:     " + StepMilliseconds(timings.print));
-  line("Others:         " + StepMilliseconds(total - steps));
+  line("Read Room:      " + StepMilliseconds(engine.log, timings.read));
+  line("Rotate Room:    " + StepMilliseconds(engine.log, timings.turn));
+  line("Move Room:      " + StepMilliseconds(engine.log, timings.move));
+  line("Spawn Entitys:  " + StepMilliseconds(engine.log, timings.spawn));
+  line("Remove Entitys: " + StepMilliseconds(engine.log, timings.remove));
+  line("Fix Names:      " + StepMilliseconds(engine.log, timings.names));
+  line("Fix Ids:        " + StepMilliseconds(engine.log, timings.ids));
+  line("Print Room:     " + StepMilliseconds(engine.log, timings.print));
+  line("Others:         " + StepMilliseconds(engine.log, total - steps));
   engine.log.Log("Done!", true);
 }
 

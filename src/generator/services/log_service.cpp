@@ -2,11 +2,25 @@
 
 #include <cstdio>
 
+#include "number_text.h"
+
 namespace vendrel {
 
 std::string TimeText(const LocalTime& time) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+  return text;
+}
+
+std::string LogService::Number(double value) const { return WithDecimalSymbol(FormatNumber(value)); }
+
+std::string LogService::SingleNumber(float value) const { return WithDecimalSymbol(FormatSingle(value)); }
+
+std::string LogService::WithDecimalSymbol(std::string text) const {
+  if (decimalSymbol_.empty() || decimalSymbol_ == ".") return text;
+  if (const std::size_t point = text.find('.'); point != std::string::npos) {
+    text.replace(point, 1, decimalSymbol_);
+  }
   return text;
 }
 

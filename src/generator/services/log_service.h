@@ -33,6 +33,15 @@ class LogService {
   // True when a detail line would change nothing: the file is open and detail is off.
   bool DropsDetail() const { return file_ != nullptr && !detailedStatus_; }
 
+  // The user's decimal symbol, read at start-up: reals joined into log and status texts
+  // use it, map text never does. An empty symbol leaves the point.
+  void SetDecimalSymbol(std::string symbol) { decimalSymbol_ = std::move(symbol); }
+  const std::string& DecimalSymbol() const { return decimalSymbol_; }
+  // A real in the shortest form, with the decimal symbol for its point.
+  std::string Number(double value) const;
+  // A single-precision real in its own seven significant digits.
+  std::string SingleNumber(float value) const;
+
   bool IsOpen() const { return file_ != nullptr; }
   const std::filesystem::path& FilePath() const { return path_; }
   void Close();
@@ -42,6 +51,7 @@ class LogService {
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
 
  private:
+  std::string WithDecimalSymbol(std::string text) const;
   bool Open();
   bool WriteLine(std::string_view text);
 
@@ -52,6 +62,7 @@ class LogService {
   std::FILE* file_ = nullptr;
   bool logEnabled_ = true;
   bool detailedStatus_ = false;
+  std::string decimalSymbol_ = ".";
 };
 
 // "HH:MM:SS", the time form of log lines.

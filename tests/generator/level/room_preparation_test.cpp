@@ -289,6 +289,15 @@ TEST_F(GetReadyTest, BenchmarkLinesWithTheDetailedStatus) {
   EXPECT_EQ(host.statuses.back(), "Done!");
 }
 
+TEST_F(GetReadyTest, RealsInLogLinesTakeTheDecimalSymbolWhileMapTextKeepsItsPoint) {
+  log.SetDetailedStatus(true);
+  log.SetDecimalSymbol(",");
+  const std::string printed = Prepare(Room(kRoomBody), 0);
+  EXPECT_NE(LogText().find("] Read Room:      15,625\r\n"), std::string::npos) << LogText();
+  EXPECT_NE(printed.find("\"vaxis\" \"[0 -1 0 0] 0.25\""), std::string::npos) << printed;
+  EXPECT_EQ(printed.find("0,25"), std::string::npos);
+}
+
 TEST_F(GetReadyTest, NoBenchmarkWithoutTheDetailedStatus) {
   Prepare(Room(kRoomBody), 1);
   EXPECT_EQ(LogText().find("Benchmark"), std::string::npos);
