@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
+#include <functional>
+
+#include "engine.h"
+#include "room_table.h"
+
+namespace vendrel::generator_ui {
+
+// `RoomManagerFrame`: browse the room library, read a room's details (and why the run
+// leaves it out, if it does), delete a room file, start the room kit, and switch room
+// test mode, which leaves the chosen room the only one of its type.
+class RoomManager final : public QGroupBox {
+ public:
+  RoomManager(const Engine& engine, QWidget* parent = nullptr);
+
+  // The scan the main window starts with; MapError ends it for a corrupt room file.
+  void Categorize();
+  const RoomTable& Table() const { return table_; }
+  bool RoomTestMode() const { return roomTestMode_; }
+
+  // What "Launch Room Manager" does: rescan unless room test mode holds its blocks.
+  void Launch();
+
+  void Command7_Click();
+  void Command8_Click();
+  void Command9_Click();
+  void Command10_Click();
+  void Command11_Click();
+  void RoomList_Click();
+
+  std::function<void(bool on)> onTestModeChanged;
+  std::function<void()> onClose;
+  // Starts a program without waiting; false when it cannot be started.
+  std::function<bool(const std::filesystem::path& program)> startProgram;
+
+ private:
+  void RefreshRoomList();
+  void ShowDetails(int entry);
+
+  const Engine& engine_;
+  std::filesystem::path roomsFolder_;
+  RoomTable table_;
+  bool roomTestMode_ = false;
+
+  QListWidget* roomList_;
+  QLabel* roomName_;
+  QLabel* roomType_;
+  QLabel* genre_;
+  QLabel* size_;
+  QLabel* author_;
+  QLabel* description_;
+  QLabel* problem_;
+  QPushButton* command7_;
+  QPushButton* command8_;
+  QLabel* picture3_;
+  QLabel* picture4_;
+};
+
+}  // namespace vendrel::generator_ui
