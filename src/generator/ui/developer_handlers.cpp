@@ -8,6 +8,12 @@ namespace vendrel::generator_ui {
 
 void MainWindow::Make100Maps() {
   if (running_) return;
+  // With a custom seed the batch repeats, as a run does.
+  const RunOptions options = ReadRunOptions();
+  if (ValidateRunOptions(options).empty()) {
+    ApplySeed(options, random_);
+    random_.StartRun();
+  }
   running_ = true;
   SetRunControlsEnabled(false);
   MazeBatch batch;

@@ -99,9 +99,10 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   layout->addLayout(buttons);
   layout->addLayout(status);
 
-  restartTimer_.setObjectName("RestartTimer");
-  restartTimer_.setInterval(1000);
-  connect(&restartTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RestartTimer_Timer(); }); });
+  restartTimer_ = new QTimer(this);
+  restartTimer_->setObjectName("RestartTimer");
+  restartTimer_->setInterval(1000);
+  connect(restartTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RestartTimer_Timer(); }); });
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(abortButton_, &QPushButton::clicked, this, [this] { AbortButton_Click(); });
   connect(command5_, &QPushButton::clicked, this, [this] { Guarded([this] { Command5_Click(); }); });
@@ -137,7 +138,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 
 void MainWindow::EndProgram(int status) {
   exitStatus_ = status;
-  restartTimer_.stop();
+  restartTimer_->stop();
   run_.State().abortRequested = true;
   log_->Close();
   testSurf_->hide();
@@ -148,7 +149,7 @@ void MainWindow::EndProgram(int status) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A run in progress ends at its next test point; the log closes with the window.
   run_.State().abortRequested = true;
-  restartTimer_.stop();
+  restartTimer_->stop();
   testSurf_->close();
   log_->Close();
   event->accept();

@@ -138,7 +138,7 @@ class MainWindow final : public QWidget {
   QLineEdit* latitudBox_ = nullptr;
   QLineEdit* sunAngleBox_ = nullptr;
   TestSurfWindow* testSurf_ = nullptr;
-  QTimer restartTimer_;
+  QTimer* restartTimer_;
 
   int latitude_ = 0;
   SunValues sun_;

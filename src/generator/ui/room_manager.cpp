@@ -117,10 +117,21 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
   connect(command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
   connect(command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
   connect(command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+  for (QWidget* control : RoomButtons()) control->setEnabled(false);
+}
+
+std::array<QWidget*, 4> RoomManager::RoomButtons() const {
+  return {command7_, command8_, picture3_, picture4_};
+}
+
+void RoomManager::Categorize() {
+  table_ = vendrel::Categorize(engine_, roomsFolder_);
   RefreshRoomList();
 }
 
-void RoomManager::Categorize() { table_ = vendrel::Categorize(engine_, roomsFolder_); }
+void RoomManager::SetRunning(bool running) {
+  command7_->setEnabled(!running && roomList_->count() > 0);
+}
 
 void RoomManager::Launch() {
   if (!roomTestMode_) Command11_Click();
@@ -134,7 +145,6 @@ void RoomManager::Command11_Click() {
     return;
   }
   Categorize();
-  RefreshRoomList();
   engine_.host.SetStatus("Ready...");
   MrProg(engine_.host, 0);
   if (roomList_->count() > 0 && roomList_->currentRow() < 0) roomList_->setCurrentRow(0);
@@ -148,10 +158,7 @@ void RoomManager::RefreshRoomList() {
   engine_.host.Yield();
   roomList_->setCurrentRow(view.selected);
   ShowDetails(view.selected);
-  for (QWidget* control : {static_cast<QWidget*>(command7_), static_cast<QWidget*>(command8_),
-                           static_cast<QWidget*>(picture3_), static_cast<QWidget*>(picture4_)}) {
-    control->setEnabled(view.roomButtonsEnabled);
-  }
+  for (QWidget* control : RoomButtons()) control->setEnabled(view.roomButtonsEnabled);
 }
 
 void RoomManager::RoomList_Click() { ShowDetails(roomList_->currentRow()); }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <array>
 #include <filesystem>
 #include <functional>
 
@@ -19,8 +20,11 @@ class RoomManager final : public QGroupBox {
  public:
   RoomManager(const Engine& engine, QWidget* parent = nullptr);
 
-  // The scan the main window starts with; MapError ends it for a corrupt room file.
+  // The scan and the list the main window starts with; MapError ends the scan for a
+  // corrupt room file.
   void Categorize();
+  // A run holds "Test This Room" disabled; afterwards the list decides again.
+  void SetRunning(bool running);
   const RoomTable& Table() const { return table_; }
   bool RoomTestMode() const { return roomTestMode_; }
 
@@ -42,6 +46,8 @@ class RoomManager final : public QGroupBox {
  private:
   void RefreshRoomList();
   void ShowDetails(int entry);
+  // "Test This Room", "Delete This Room" and their pictures: usable only with rooms listed.
+  std::array<QWidget*, 4> RoomButtons() const;
 
   const Engine& engine_;
   std::filesystem::path roomsFolder_;

@@ -36,10 +36,10 @@ RunOptions MainWindow::ReadRunOptions() const {
 void MainWindow::SetRunControlsEnabled(bool enabled) {
   for (QWidget* control : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(frame2_),
                            static_cast<QWidget*>(command1_), static_cast<QWidget*>(command5_),
-                           static_cast<QWidget*>(command6_), static_cast<QWidget*>(command2_),
-                           roomManager_->findChild<QWidget*>("Command7")}) {
+                           static_cast<QWidget*>(command6_), static_cast<QWidget*>(command2_)}) {
     control->setEnabled(enabled);
   }
+  roomManager_->SetRunning(!enabled);
 }
 
 void MainWindow::Command1_Click() {
@@ -86,7 +86,7 @@ void MainWindow::Command1_Click() {
     SetRunControlsEnabled(true);
     state.abortRequested = false;
     MrProg(*host_, 0);
-    if (outcome.end == RunEnd::RestartRequested) restartTimer_.start();
+    if (outcome.end == RunEnd::RestartRequested) restartTimer_->start();
   });
 }
 
@@ -100,7 +100,7 @@ void MainWindow::RestartTimer_Timer() {
   statusLabel_->setText(status + QString::number(state.restartCountdown) + "...");
   if (state.restartCountdown > 0) return;
   state.restartCountdown = kSkipConfirmation;
-  restartTimer_.stop();
+  restartTimer_->stop();
   if (command1_->isEnabled()) Command1_Click();
 }
 

@@ -34,9 +34,10 @@ Gradomat* MakeGauge(const GaugeSetting& setting, QWidget* parent) {
   auto* gauge = new Gradomat(parent);
   gauge->setObjectName(FromEngineText(setting.name));
   gauge->setAccessibleName(GaugeCaption(setting.name));
+  // Min last: it shows the value at once, where a new value would glide up from 0.
   gauge->SetMax(setting.max);
-  gauge->SetMin(setting.min);
   gauge->SetValue(setting.start);
+  gauge->SetMin(setting.min);
   gauge->SetLabelAdd(FromEngineText(setting.suffix));
   gauge->SetShowLabel(true);
   gauge->SetBarType(static_cast<Gradomat::BAR_TYPE_CONSTANTS>(setting.barType));
