@@ -12,18 +12,12 @@
 #include <string>
 
 #include "map_error.h"
+#include "named_controls.h"
 #include "path_text.h"
 #include "progress.h"
 
 namespace vendrel::generator_ui {
 namespace {
-
-QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  return button;
-}
 
 // Strips the line end, whether the file was written with CR LF or LF.
 std::string TrimLineEnd(std::string line) {
@@ -42,7 +36,8 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
       dialogs_(setup.dialogs ? std::move(setup.dialogs) : std::make_unique<QtDialogs>(*this)),
       statusLabel_(new QLabel(this)),
       progg_(new ProgressPicture(this)),
-      host_(std::make_unique<QtHost>(*statusLabel_, *progg_, *dialogs_)),
+      host_(std::make_unique<QtWindowHost>(
+          *statusLabel_, [this](double percent) { progg_->MrProg(percent); }, *dialogs_)),
       log_(std::make_unique<LogService>(*host_, clock_, programFolder_)),
       engine_{*host_, clock_, random_, *log_, programFolder_},
       run_(engine_) {
@@ -72,10 +67,10 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   settingsLayout->addWidget(BuildSettings(), 1);
   settingsLayout->addWidget(BuildTimeFrames(), 1);
 
-  command1_ = Button("Command1", "Generate Map", this);
-  command5_ = Button("Command5", "Change Account", this);
-  command6_ = Button("Command6", "Launch Room Manager", this);
-  abortButton_ = Button("AbortButton", "ABORT!", this);
+  command1_ = NamedButton("Command1", "Generate Map", this);
+  command5_ = NamedButton("Command5", "Change Account", this);
+  command6_ = NamedButton("Command6", "Launch Room Manager", this);
+  abortButton_ = NamedButton("AbortButton", "ABORT!", this);
   abortButton_->setVisible(false);
   userAccount_ = new QLabel(this);
   userAccount_->setObjectName("UserAccount");

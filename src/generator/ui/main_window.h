@@ -17,7 +17,7 @@
 #include "dialogs.h"
 #include "gradomat.h"
 #include "progress_picture.h"
-#include "qt_host.h"
+#include "qt_window_host.h"
 #include "room_manager.h"
 #include "sun_position.h"
 #include "test_surf_window.h"
@@ -109,7 +109,7 @@ class MainWindow final : public QWidget {
   std::unique_ptr<Dialogs> dialogs_;
   QLabel* statusLabel_;
   ProgressPicture* progg_;
-  std::unique_ptr<QtHost> host_;
+  std::unique_ptr<QtWindowHost> host_;
   std::unique_ptr<LogService> log_;
   Engine engine_;
   GenerationRun run_;

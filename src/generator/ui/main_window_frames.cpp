@@ -4,17 +4,11 @@
 #include <QVBoxLayout>
 
 #include "main_window.h"
+#include "named_controls.h"
 #include "setting_controls.h"
 
 namespace vendrel::generator_ui {
 namespace {
-
-QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
-  auto* frame = new QGroupBox(caption, parent);
-  frame->setObjectName(name);
-  frame->setAccessibleName(caption);
-  return frame;
-}
 
 QLineEdit* TextBox(const char* name, const QString& caption, const QString& text, QWidget* parent) {
   auto* box = new QLineEdit(text, parent);
@@ -34,7 +28,7 @@ QLineEdit* ShowBox(const char* name, const QString& caption, const QString& text
 }  // namespace
 
 QWidget* MainWindow::BuildSettings() {
-  frame1_ = Frame("Frame1", "Map Settings", this);
+  frame1_ = NamedFrame("Frame1", "Map Settings", this);
   auto* gauges = new QFormLayout;
   for (const GaugeSetting& setting : RunGauges()) {
     Gradomat* gauge = MakeGauge(setting, frame1_);
@@ -47,9 +41,9 @@ QWidget* MainWindow::BuildSettings() {
   combo1_->addItem("0 - Gene");
   gauges->addRow("Genre:", combo1_);
 
-  auto* randomizing = Frame("RandomizingFrame", "Randomizing", frame1_);
+  auto* randomizing = NamedFrame("RandomizingFrame", "Randomizing", frame1_);
   auto* randomizingLayout = new QVBoxLayout(randomizing);
-  auto* frame3 = Frame("Frame3", "Compile Options", frame1_);
+  auto* frame3 = NamedFrame("Frame3", "Compile Options", frame1_);
   auto* compileLayout = new QVBoxLayout(frame3);
   for (const CheckSetting& setting : RunChecks()) {
     QCheckBox* check = MakeCheck(setting, frame1_);
@@ -85,9 +79,7 @@ QWidget* MainWindow::BuildSettings() {
   randomizingLayout->addLayout(seedRow);
   connect(customSeed_, &QCheckBox::toggled, this, [this] { Guarded([this] { CustomSeed_Click(); }); });
 
-  command2_ = new QPushButton("Set Randomized Options", frame1_);
-  command2_->setObjectName("Command2");
-  command2_->setAccessibleName(command2_->text());
+  command2_ = NamedButton("Command2", "Set Randomized Options", frame1_);
   connect(command2_, &QPushButton::clicked, this, [this] { Guarded([this] { Command2_Click(); }); });
 
   auto* layout = new QVBoxLayout(frame1_);
@@ -100,10 +92,10 @@ QWidget* MainWindow::BuildSettings() {
 }
 
 QWidget* MainWindow::BuildTimeFrames() {
-  frame2_ = Frame("Frame2", "Time and Place", this);
+  frame2_ = NamedFrame("Frame2", "Time and Place", this);
   const auto gauges = TimeGauges();
 
-  auto* clockFrame = Frame("Frame4", "Time - (Not Daylight Saving Time)", frame2_);
+  auto* clockFrame = NamedFrame("Frame4", "Time - (Not Daylight Saving Time)", frame2_);
   clockBar_ = MakeGauge(gauges[0], clockFrame);
   bigTimerBox_ = ShowBox("BigTimerBox", "Time", "12:00", clockFrame);
   auto* clockLayout = new QHBoxLayout(clockFrame);
@@ -111,7 +103,7 @@ QWidget* MainWindow::BuildTimeFrames() {
   clockLayout->addWidget(bigTimerBox_);
   connect(clockBar_, &Gradomat::Change, this, [this] { Guarded([this] { ClockBar_Change(); }); });
 
-  auto* dayFrame = Frame("Frame5", "Time of the Day", frame2_);
+  auto* dayFrame = NamedFrame("Frame5", "Time of the Day", frame2_);
   moonBar_ = MakeGauge(gauges[1], dayFrame);
   moonBox_ = new QLabel(dayFrame);
   moonBox_->setObjectName("MoonBox");
@@ -137,9 +129,7 @@ QWidget* MainWindow::BuildTimeFrames() {
   picture1_->onPress = [this](double y) { Guarded([this, y] { Picture1_MouseDown(y); }); };
   latitudBox_ = ShowBox("LatitudBox", "Latitude", "0", dayFrame);
   sunAngleBox_ = ShowBox("SunAngleBox", "Sun Angle", "90", dayFrame);
-  auto* command4 = new QPushButton("Randomize Time", dayFrame);
-  command4->setObjectName("Command4");
-  command4->setAccessibleName(command4->text());
+  auto* command4 = NamedButton("Command4", "Randomize Time", dayFrame);
   connect(command4, &QPushButton::clicked, this, [this] { Guarded([this] { Command4_Click(); }); });
 
   auto* places = new QFormLayout;

@@ -9,6 +9,7 @@
 
 #include "categorize.h"
 #include "dialogs.h"
+#include "named_controls.h"
 #include "number_text.h"
 #include "progress.h"
 #include "room_catalogue.h"
@@ -21,13 +22,6 @@ namespace {
 constexpr const char* kTestThisRoom = "Test This Room";
 constexpr const char* kRestoreTestMode = "Restore Room Test Mode";
 constexpr int kYieldsAfterDelete = 7;
-
-QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  return button;
-}
 
 QLabel* Value(const char* name, const char* caption, QFormLayout& form, QWidget* parent) {
   auto* value = new QLabel(parent);
@@ -61,8 +55,8 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
       engine_(engine),
       roomsFolder_(RoomsFolder(engine.programFolder)),
       roomList_(new QListWidget(this)),
-      command7_(Button("Command7", kTestThisRoom, this)),
-      command8_(Button("Command8", "Delete This Room", this)) {
+      command7_(NamedButton("Command7", kTestThisRoom, this)),
+      command8_(NamedButton("Command8", "Delete This Room", this)) {
   setObjectName("RoomManagerFrame");
   setAccessibleName(title());
   startProgram = [](const std::filesystem::path& program) {
@@ -87,9 +81,9 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
 
   picture3_ = Picture("Picture3", QStyle::SP_MediaPlay, kTestThisRoom, this);
   picture4_ = Picture("Picture4", QStyle::SP_TrashIcon, "Delete This Room", this);
-  auto* command11 = Button("Command11", "Refresh", this);
-  auto* command9 = Button("Command9", "Launch Vendrel SDK", this);
-  auto* command10 = Button("Command10", "Close", this);
+  auto* command11 = NamedButton("Command11", "Refresh", this);
+  auto* command9 = NamedButton("Command9", "Launch Vendrel SDK", this);
+  auto* command10 = NamedButton("Command10", "Close", this);
 
   auto* listColumn = new QVBoxLayout;
   listColumn->addWidget(listLabel);
@@ -191,11 +185,7 @@ void RoomManager::Command7_Click() {
   if (roomTestMode_) {
     engine_.host.Message("Test Map", "Room test mode of, room bans restored.",
                          MessageIcon::Information, MessageButtons::Ok);
-    roomTestMode_ = false;
-    command7_->setText(kTestThisRoom);
-    command7_->setAccessibleName(kTestThisRoom);
-    picture3_->setVisible(true);
-    if (onTestModeChanged) onTestModeChanged(false);
+    SetRoomTestMode(false);
     Command11_Click();
     return;
   }
@@ -213,12 +203,17 @@ void RoomManager::Command7_Click() {
                        "as your test room will be the only one that can be used. To reset this, "
                        "press this button again.",
                        MessageIcon::Information, MessageButtons::Ok);
-  roomTestMode_ = true;
-  command7_->setText(kRestoreTestMode);
-  command7_->setAccessibleName(kRestoreTestMode);
-  picture3_->setVisible(false);
-  if (onTestModeChanged) onTestModeChanged(true);
+  SetRoomTestMode(true);
   ShowDetails(selected);
+}
+
+void RoomManager::SetRoomTestMode(bool on) {
+  roomTestMode_ = on;
+  const char* caption = on ? kRestoreTestMode : kTestThisRoom;
+  command7_->setText(caption);
+  command7_->setAccessibleName(caption);
+  picture3_->setVisible(!on);
+  if (onTestModeChanged) onTestModeChanged(on);
 }
 
 void RoomManager::Command8_Click() {

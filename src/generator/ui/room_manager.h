@@ -46,6 +46,8 @@ class RoomManager final : public QGroupBox {
  private:
   void RefreshRoomList();
   void ShowDetails(int entry);
+  // The button's caption, the picture and the window's caption follow the mode.
+  void SetRoomTestMode(bool on);
   // "Test This Room", "Delete This Room" and their pictures: usable only with rooms listed.
   std::array<QWidget*, 4> RoomButtons() const;
 

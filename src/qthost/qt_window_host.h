@@ -1,18 +1,18 @@
 #pragma once
 
 #include <QLabel>
+#include <functional>
 
 #include "dialogs.h"
 #include "host.h"
-#include "progress_picture.h"
 
-namespace vendrel::generator_ui {
+namespace vendrel {
 
-// The generator's host in its main window: the status label, the progress picture, the
-// window's boxes, and the event loop for yields, so the run stays on the window's thread.
-class QtHost final : public Host {
+// The host of an engine run in a window: the window's status label, its progress display,
+// its boxes, and the event loop for yields, so the run stays on the window's thread.
+class QtWindowHost final : public Host {
  public:
-  QtHost(QLabel& status, ProgressPicture& progress, Dialogs& dialogs);
+  QtWindowHost(QLabel& status, std::function<void(double percent)> showProgress, Dialogs& dialogs);
 
   void SetStatus(std::string_view text) override;
   void SetProgress(double percent) override;
@@ -24,8 +24,8 @@ class QtHost final : public Host {
 
  private:
   QLabel& status_;
-  ProgressPicture& progress_;
+  std::function<void(double)> showProgress_;
   Dialogs& dialogs_;
 };
 
-}  // namespace vendrel::generator_ui
+}  // namespace vendrel
