@@ -49,6 +49,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
 
   roomManager_ = new RoomManager(engine_, this);
   roomManager_->setVisible(false);
+  roomManager_->runHandler = [this](const std::function<void()>& handler) { Guarded(handler); };
   roomManager_->onClose = [this] { ShowRoomManager(false); };
   roomManager_->onTestModeChanged = [this](bool on) {
     QString caption = windowTitle();

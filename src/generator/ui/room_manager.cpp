@@ -105,12 +105,15 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
   layout->addLayout(listColumn, 1);
   layout->addLayout(detailColumn, 1);
 
-  connect(roomList_, &QListWidget::currentRowChanged, this, [this] { RoomList_Click(); });
-  connect(command7_, &QPushButton::clicked, this, [this] { Command7_Click(); });
-  connect(command8_, &QPushButton::clicked, this, [this] { Command8_Click(); });
-  connect(command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-  connect(command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-  connect(command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+  auto handle = [this](void (RoomManager::*handler)()) {
+    return [this, handler] { runHandler([this, handler] { (this->*handler)(); }); };
+  };
+  connect(roomList_, &QListWidget::currentRowChanged, this, handle(&RoomManager::RoomList_Click));
+  connect(command7_, &QPushButton::clicked, this, handle(&RoomManager::Command7_Click));
+  connect(command8_, &QPushButton::clicked, this, handle(&RoomManager::Command8_Click));
+  connect(command9, &QPushButton::clicked, this, handle(&RoomManager::Command9_Click));
+  connect(command10, &QPushButton::clicked, this, handle(&RoomManager::Command10_Click));
+  connect(command11, &QPushButton::clicked, this, handle(&RoomManager::Command11_Click));
   for (QWidget* control : RoomButtons()) control->setEnabled(false);
 }
 

@@ -38,6 +38,9 @@ class RoomManager final : public QGroupBox {
   void Command11_Click();
   void RoomList_Click();
 
+  // Runs each handler; the main window's guard ends the program in order on an error.
+  std::function<void(const std::function<void()>& handler)> runHandler =
+      [](const std::function<void()>& handler) { handler(); };
   std::function<void(bool on)> onTestModeChanged;
   std::function<void()> onClose;
   // Starts a program without waiting; false when it cannot be started.

@@ -132,6 +132,14 @@ TEST_F(RoomManagerTest, DeletingInRoomTestModeDropsTheRowAndKeepsTheBlocks) {
   EXPECT_EQ(window->Rooms().Table().rows[0][kTypeColumn].text, "1");
 }
 
+TEST_F(RoomManagerTest, ACorruptRoomFileFoundByRefreshEndsTheProgramInOrder) {
+  vendrel::testing::WriteFile(Rooms() / "broken.rgr", "two\r\nitems\r\n");
+  Find<QPushButton>("Command11")->click();
+  EXPECT_THAT(dialogs->Titles(), ElementsAre("Warning!", "Shutting Down..."));
+  EXPECT_EQ(ended, 1);
+  EXPECT_FALSE(window->Log().IsOpen());
+}
+
 TEST_F(RoomManagerTest, AnEmptyLibraryDisablesTheRoomButtons) {
   for (const char* name : {"alpha.rgr", "beta.rgr", "gamma.rgr", "delta.rgr"}) {
     std::filesystem::remove(Rooms() / name);
