@@ -143,11 +143,12 @@ void MainWindow::EndProgram(int status) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // A run in progress ends at its next test point; the log closes with the window.
+  // A run in progress ends at its next test point and may still log on its way out; the
+  // log then closes with the window, since a closed log would be opened afresh and emptied.
   run_.State().abortRequested = true;
   restartTimer_->stop();
   testSurf_->close();
-  log_->Close();
+  if (!running_) log_->Close();
   event->accept();
 }
 

@@ -134,15 +134,19 @@ QWidget* MainWindow::BuildTimeFrames() {
 
   auto* places = new QFormLayout;
   places->addRow(FromEngineText(season.label), combo2_);
-  places->addRow("Latitude:", latitudBox_);
   places->addRow("Sun Angle:", sunAngleBox_);
   auto* dayLayout = new QVBoxLayout(dayFrame);
   dayLayout->addLayout(moonRow);
   dayLayout->addLayout(places);
   auto* mapLabel = new QLabel("Latitude:", dayFrame);
   mapLabel->setBuddy(picture1_);
-  dayLayout->addWidget(mapLabel);
-  dayLayout->addWidget(picture1_, 1);
+  auto* latitudeRow = new QHBoxLayout;
+  latitudeRow->addWidget(mapLabel);
+  latitudeRow->addWidget(latitudBox_);
+  latitudeRow->addStretch(1);
+  dayLayout->addLayout(latitudeRow);
+  dayLayout->addWidget(picture1_, 0, Qt::AlignHCenter);
+  dayLayout->addStretch(1);
   dayLayout->addWidget(command4);
 
   auto* layout = new QVBoxLayout(frame2_);

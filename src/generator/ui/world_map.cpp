@@ -22,11 +22,11 @@ WorldMap::WorldMap(QWidget* parent) : QWidget(parent), map_(":/vendrel/world_map
   setObjectName("Picture1");
   setAccessibleName("Latitude:");
   setFocusPolicy(Qt::StrongFocus);
-  setMinimumSize(240, 122);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // Four pixels a map pixel of the first picture box, so the map keeps its proportions.
+  setFixedSize(sizeHint());
 }
 
-QSize WorldMap::sizeHint() const { return {360, 183}; }
+QSize WorldMap::sizeHint() const { return {480, 244}; }
 
 double WorldMap::TwipsFromRow(int row) const {
   const int last = std::max(1, height() - 1);
