@@ -12,7 +12,6 @@ namespace vendrel::generator_ui {
 class WorldMap final : public QWidget {
  public:
   static constexpr double kHeightTwips = 915;
-  static constexpr double kWidthTwips = 1800;
 
   explicit WorldMap(QWidget* parent = nullptr);
 

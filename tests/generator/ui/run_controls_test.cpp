@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "scripted_random.h"
 #include "window_fixture.h"
 
@@ -86,6 +88,49 @@ TEST_F(RunControlsTest, AbortStopsTheRunAtTheNextTestPoint) {
   Find<QPushButton>("Command1")->click();
   EXPECT_TRUE(std::filesystem::exists(LevelFile())) << "the next run closes the open working file";
   EXPECT_FALSE(std::filesystem::exists(folder / "temp.dta"));
+}
+
+// The largest level from the bundled library: the window repaints and takes the abort
+// click deep into the run.
+class LargestRunTest : public RunControlsTest {
+ protected:
+  void SetUp() override {
+    std::filesystem::copy(VENDREL_BUNDLED_ROOMS, Rooms());
+    Start();
+    Find<QCheckBox>("CustomSeed")->setChecked(true);
+    Find<QLineEdit>("CustomSeedBox")->setText("11");
+    Find<Gradomat>("MapSizeBar")->SetValue(35);
+  }
+};
+
+TEST_F(LargestRunTest, StaysResponsiveAndTakesTheAbortClick) {
+  int repaints = 0;
+  bool aborted = false;
+  std::vector<std::size_t> progress;
+  struct PaintCounter : QObject {
+    int& count;
+    explicit PaintCounter(int& c) : count(c) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++count;
+      return false;
+    }
+  } counter(repaints);
+  Find<QWidget>("Progg")->installEventFilter(&counter);
+  WhileYielding(
+      [&] {
+        progress.push_back(Find<ProgressPicture>("Progg")->Lines().size());
+        auto* abort = Find<QPushButton>("AbortButton");
+        if (!aborted && abort->isVisible() && Text("StatusLabel").startsWith("Generating room 30")) {
+          abort->click();
+          aborted = true;
+        }
+      },
+      [&] { Find<QPushButton>("Command1")->click(); });
+  EXPECT_TRUE(aborted);
+  EXPECT_GT(repaints, 30);
+  EXPECT_GT(*std::max_element(progress.begin(), progress.end()), 500u);
+  EXPECT_FALSE(std::filesystem::exists(LevelFile())) << "aborted before the level was written";
+  EXPECT_THAT(RunControlStates(), Each(true));
 }
 
 TEST_F(RunControlsTest, TheRoomTestModeNoteJoinsTheConfirmation) {
