@@ -1,7 +1,9 @@
 // Takes the README's pictures of the generator's windows on a real display (run it under
-// Xvfb): the main window, the room manager and the time-of-day frames, from the program
-// folder it is given.
+// Xvfb): the main window, the room manager, the time-of-day frames and a run under way,
+// from the program folder it is given.
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <iostream>
@@ -36,6 +38,26 @@ int main(int argc, char** argv) {
     window.findChild<QPushButton*>("Command6")->click();
     settle();
     window.grab().save(out + "/room_manager.png");
+    window.findChild<QPushButton*>("Command10")->click();
+    window.findChild<vendrel::Gradomat*>("MapSizeBar")->SetValue(35);
+    // The run yields to the event loop; the picture is taken at one of its yields.
+    QTimer during;
+    during.setInterval(0);
+    bool taken = false;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+      // The start confirmation: OK, as a player would.
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        box->button(QMessageBox::Ok)->click();
+        return;
+      }
+      auto* status = window.findChild<QLabel*>("StatusLabel");
+      if (!taken && status->text().startsWith("Generating room 12")) {
+        window.grab().save(out + "/generating.png");
+        taken = true;
+      }
+    });
+    during.start();
+    window.Command1_Click();
     QApplication::quit();
   });
   return QApplication::exec();
