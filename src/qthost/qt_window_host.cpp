@@ -14,8 +14,8 @@ void QtWindowHost::SetProgress(double percent) { showProgress_(percent); }
 
 void QtWindowHost::Yield() { QCoreApplication::processEvents(); }
 
-MessageAnswer QtWindowHost::Message(std::string_view title, std::string_view text,
-                                    MessageIcon icon, MessageButtons buttons) {
+MessageAnswer QtWindowHost::Message(std::string_view title, std::string_view text, MessageIcon icon,
+                                    MessageButtons buttons) {
   return dialogs_.Message(title, text, icon, buttons);
 }
 

@@ -15,13 +15,28 @@ bool GaugeKeys::eventFilter(QObject* watched, QEvent* event) {
   const int page = std::max(1, (gauge_.Max() - gauge_.Min()) / 10);
   int value = gauge_.Value();
   switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Left: case Qt::Key_Down: --value; break;
-    case Qt::Key_Right: case Qt::Key_Up: ++value; break;
-    case Qt::Key_PageDown: value -= page; break;
-    case Qt::Key_PageUp: value += page; break;
-    case Qt::Key_Home: value = gauge_.Min(); break;
-    case Qt::Key_End: value = gauge_.Max(); break;
-    default: return false;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+      --value;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+      ++value;
+      break;
+    case Qt::Key_PageDown:
+      value -= page;
+      break;
+    case Qt::Key_PageUp:
+      value += page;
+      break;
+    case Qt::Key_Home:
+      value = gauge_.Min();
+      break;
+    case Qt::Key_End:
+      value = gauge_.Max();
+      break;
+    default:
+      return false;
   }
   // Clamped here, as a press is: a key at the end of the range does not beep.
   gauge_.SetValue(std::clamp(value, gauge_.Min(), gauge_.Max()));

@@ -98,11 +98,14 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   restartTimer_ = new QTimer(this);
   restartTimer_->setObjectName("RestartTimer");
   restartTimer_->setInterval(1000);
-  connect(restartTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RestartTimer_Timer(); }); });
+  connect(restartTimer_, &QTimer::timeout, this,
+          [this] { Guarded([this] { RestartTimer_Timer(); }); });
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(abortButton_, &QPushButton::clicked, this, [this] { AbortButton_Click(); });
-  connect(command5_, &QPushButton::clicked, this, [this] { Guarded([this] { Command5_Click(); }); });
-  connect(command6_, &QPushButton::clicked, this, [this] { Guarded([this] { Command6_Click(); }); });
+  connect(command5_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { Command5_Click(); }); });
+  connect(command6_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { Command6_Click(); }); });
   BuildShortcuts();
   resize(1180, 720);
 }

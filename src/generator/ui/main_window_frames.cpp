@@ -77,10 +77,12 @@ QWidget* MainWindow::BuildSettings() {
   seedRow->addWidget(seedLabel);
   seedRow->addWidget(customSeedBox_, 1);
   randomizingLayout->addLayout(seedRow);
-  connect(customSeed_, &QCheckBox::toggled, this, [this] { Guarded([this] { CustomSeed_Click(); }); });
+  connect(customSeed_, &QCheckBox::toggled, this,
+          [this] { Guarded([this] { CustomSeed_Click(); }); });
 
   command2_ = NamedButton("Command2", "Set Randomized Options", frame1_);
-  connect(command2_, &QPushButton::clicked, this, [this] { Guarded([this] { Command2_Click(); }); });
+  connect(command2_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { Command2_Click(); }); });
 
   auto* layout = new QVBoxLayout(frame1_);
   layout->addLayout(gauges);

@@ -179,7 +179,8 @@ void RoomManager::ShowDetails(int entry) {
   size_->setText(QString::number(error ? 0 : length) + " bytes");
   // A blocked room is left out on purpose; its own type decides whether it could be used.
   RoomRow asScanned = row;
-  if (row[kTypeColumn].Whole() == kBlockedTypeCode) asScanned[kTypeColumn] = RoomCell::FromItem("0");
+  if (row[kTypeColumn].Whole() == kBlockedTypeCode)
+    asScanned[kTypeColumn] = RoomCell::FromItem("0");
   const std::string why = RoomUnfitness(asScanned);
   problem_->setText(why.empty() ? QString("No") : "Yes: " + FromEngineText(why));
 }
@@ -231,9 +232,10 @@ void RoomManager::Command8_Click() {
   std::error_code error;
   std::filesystem::remove(file, error);
   if (error) {
-    engine_.host.Message("Delete Room!", "The room file " + file.string() +
-                                             " could not be deleted: " + error.message(),
-                         MessageIcon::Critical, MessageButtons::Ok);
+    engine_.host.Message(
+        "Delete Room!",
+        "The room file " + file.string() + " could not be deleted: " + error.message(),
+        MessageIcon::Critical, MessageButtons::Ok);
     return;
   }
   for (int i = 0; i < kYieldsAfterDelete; ++i) engine_.host.Yield();

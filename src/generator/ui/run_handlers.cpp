@@ -22,7 +22,8 @@ RunOptions MainWindow::ReadRunOptions() const {
   const auto gauges = RunGauges();
   for (std::size_t i = 0; i < gauges.size(); ++i) options.*gauges[i].field = runGauges_[i]->Value();
   const auto checks = RunChecks();
-  for (std::size_t i = 0; i < checks.size(); ++i) options.*checks[i].field = runChecks_[i]->isChecked();
+  for (std::size_t i = 0; i < checks.size(); ++i)
+    options.*checks[i].field = runChecks_[i]->isChecked();
   options.genre = combo1_->currentIndex();
   options.seedMode = customSeed_->isChecked() ? SeedMode::Custom : SeedMode::Clock;
   options.customSeedText = ToEngineText(customSeedBox_->text());
@@ -54,10 +55,11 @@ void MainWindow::Command1_Click() {
     if (state.restartCountdown != kSkipConfirmation) {
       std::string text = "The creation will now begin! ";
       if (roomManager_->RoomTestMode()) {
-        text += "Note that you are in room test mode. One of your rooms have disabled the other "
-                "rooms in it's type, that means that the room selected as testing will be the "
-                "only one showing up. To reset this, press the restore button in the room "
-                "manager.";
+        text +=
+            "Note that you are in room test mode. One of your rooms have disabled the other "
+            "rooms in it's type, that means that the room selected as testing will be the "
+            "only one showing up. To reset this, press the restore button in the room "
+            "manager.";
       }
       if (host_->Message("Continiune?", text, MessageIcon::None, MessageButtons::OkCancel) !=
           MessageAnswer::Ok) {

@@ -4,7 +4,8 @@
 
 namespace vendrel::generator_ui {
 
-TestSurfWindow::TestSurfWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(new QLabel(this)) {
+TestSurfWindow::TestSurfWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), view_(new QLabel(this)) {
   setObjectName("TestSurf");
   setWindowTitle("DrawLine");
   view_->setObjectName("TestSurfPicture");

@@ -63,9 +63,15 @@ void WorldMap::keyPressEvent(QKeyEvent* event) {
   const double step = kHeightTwips / (kNorth - kSouth);
   double twips = lineTwips_;
   switch (event->key()) {
-    case Qt::Key_Up: twips -= step; break;
-    case Qt::Key_Down: twips += step; break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Up:
+      twips -= step;
+      break;
+    case Qt::Key_Down:
+      twips += step;
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
   }
   if (onPress) onPress(std::clamp(twips, 0.0, kHeightTwips));
 }

@@ -44,7 +44,8 @@ TEST_F(DeveloperViewsTest, Make100MapsPaintsEveryMazeAndSaysKlar) {
   EXPECT_EQ(testSurf->windowTitle(), "DrawLine");
   int painted = 0;
   for (int y = 0; y < testSurf->Image().height(); ++y) {
-    for (int x = 0; x < testSurf->Image().width(); ++x) painted += testSurf->Image().pixel(x, y) != qRgb(255, 255, 255);
+    for (int x = 0; x < testSurf->Image().width(); ++x)
+      painted += testSurf->Image().pixel(x, y) != qRgb(255, 255, 255);
   }
   EXPECT_GT(painted, 0);
 
@@ -61,7 +62,10 @@ class WinePrefix {
     setenv("WINEPREFIX", prefix.c_str(), 1);
   }
   ~WinePrefix() {
-    if (old_) setenv("WINEPREFIX", old_->c_str(), 1); else unsetenv("WINEPREFIX");
+    if (old_)
+      setenv("WINEPREFIX", old_->c_str(), 1);
+    else
+      unsetenv("WINEPREFIX");
   }
 
  private:
@@ -82,7 +86,8 @@ TEST_F(DeveloperViewsTest, PrintOutRoomlinesWritesTheSelectedRoomToTestaOnDriveC
 TEST(WineDrivePathTest, MapsTheDriveLetterIntoThePrefix) {
   const WinePrefix prefix("/tmp/prefix");
   EXPECT_EQ(WineDrivePath("C:\\Testa.vmf"), std::filesystem::path("/tmp/prefix/drive_c/Testa.vmf"));
-  EXPECT_EQ(WineDrivePath("d:\\maps\\a.vmf"), std::filesystem::path("/tmp/prefix/drive_d/maps/a.vmf"));
+  EXPECT_EQ(WineDrivePath("d:\\maps\\a.vmf"),
+            std::filesystem::path("/tmp/prefix/drive_d/maps/a.vmf"));
   EXPECT_EQ(WineDrivePath("Testa.vmf"), std::filesystem::path());
 }
 

@@ -38,10 +38,24 @@ struct GaugeCase {
 
 TEST_F(MainWindowTest, EveryGaugeHasItsRangeStartValueLabelBarTypeAndColours) {
   const GaugeCase cases[] = {
-      {"MapSizeBar", 5, 35, 20, "20  rooms", Gradomat::TYPE_PositionBar, {192, 0, 192}, {128, 255, 255}},
+      {"MapSizeBar",
+       5,
+       35,
+       20,
+       "20  rooms",
+       Gradomat::TYPE_PositionBar,
+       {192, 0, 192},
+       {128, 255, 255}},
       {"DifficulcyBar", 1, 3, 2, "2", Gradomat::TYPE_Meterkin, {128, 0, 128}, {192, 192, 0}},
       {"EnemyBar", 0, 10, 5, "5", Gradomat::TYPE_Meterkin, {0, 255, 255}, {128, 0, 128}},
-      {"AlienCombineBar", 0, 20, 10, "10", Gradomat::TYPE_PositionBar, {255, 128, 128}, {0, 0, 255}},
+      {"AlienCombineBar",
+       0,
+       20,
+       10,
+       "10",
+       Gradomat::TYPE_PositionBar,
+       {255, 128, 128},
+       {0, 0, 255}},
       {"WeaponAmmoBar", 0, 10, 5, "5 0 %", Gradomat::TYPE_Meterkin, {255, 255, 0}, {255, 128, 0}},
       {"NewWeaponsBar", 0, 10, 5, "5 0 %", Gradomat::TYPE_Meterkin, {255, 255, 0}, {255, 128, 0}},
       {"ClockBar", 0, 48, 24, "24", Gradomat::TYPE_Meterkin, {255, 0, 0}, {255, 255, 0}},
@@ -65,7 +79,7 @@ TEST_F(MainWindowTest, EveryGaugeHasItsRangeStartValueLabelBarTypeAndColours) {
 
 TEST_F(MainWindowTest, EveryCheckBoxHasItsCaptionAndStartState) {
   const std::pair<const char*, bool> starts[] = {
-      {"AAR", false}, {"SH", false}, {"FP", false}, {"RunMapCheck", true},
+      {"AAR", false},       {"SH", false},     {"FP", false},         {"RunMapCheck", true},
       {"DetStatus", false}, {"LogFile", true}, {"RCUnhidden", false}, {"CustomSeed", false}};
   for (const auto& [name, ticked] : starts) {
     EXPECT_EQ(Find<QCheckBox>(name)->isChecked(), ticked) << name;
@@ -89,12 +103,16 @@ TEST_F(MainWindowTest, EveryCheckBoxHasItsCaptionAndStartState) {
 }
 
 TEST_F(MainWindowTest, ButtonsShowTheirCaptions) {
-  const std::pair<const char*, const char*> captions[] = {
-      {"AbortButton", "ABORT!"},          {"Command2", "Set Randomized Options"},
-      {"Command4", "Randomize Time"},     {"Command5", "Change Account"},
-      {"Command6", "Launch Room Manager"}, {"Command7", "Test This Room"},
-      {"Command8", "Delete This Room"},   {"Command9", "Launch Vendrel SDK"},
-      {"Command10", "Close"},             {"Command11", "Refresh"}};
+  const std::pair<const char*, const char*> captions[] = {{"AbortButton", "ABORT!"},
+                                                          {"Command2", "Set Randomized Options"},
+                                                          {"Command4", "Randomize Time"},
+                                                          {"Command5", "Change Account"},
+                                                          {"Command6", "Launch Room Manager"},
+                                                          {"Command7", "Test This Room"},
+                                                          {"Command8", "Delete This Room"},
+                                                          {"Command9", "Launch Vendrel SDK"},
+                                                          {"Command10", "Close"},
+                                                          {"Command11", "Refresh"}};
   for (const auto& [name, caption] : captions) EXPECT_EQ(Text(name), caption) << name;
 }
 
@@ -106,9 +124,10 @@ TEST_F(MainWindowTest, EveryControlIsNamedByItsCaptionAndTakesTheFocus) {
   const auto controls = window->findChildren<QWidget*>();
   int checked = 0;
   for (QWidget* control : controls) {
-    const bool interactive = qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
-                             qobject_cast<QLineEdit*>(control) || qobject_cast<QListWidget*>(control) ||
-                             qobject_cast<Gradomat*>(control) || dynamic_cast<WorldMap*>(control);
+    const bool interactive =
+        qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+        qobject_cast<QLineEdit*>(control) || qobject_cast<QListWidget*>(control) ||
+        qobject_cast<Gradomat*>(control) || dynamic_cast<WorldMap*>(control);
     if (!interactive || control->objectName().isEmpty()) continue;
     ++checked;
     EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << control->objectName().toStdString();
@@ -186,7 +205,10 @@ TEST(MainWindowStartTest, TakesTheStoredAccountOnlyWhenItHoldsTheGameAndTheKit) 
     vendrel::testing::TempFolder program;
     if (!c.ini.empty()) vendrel::testing::WriteFile(program / "cindrpath.ini", c.ini);
     const auto vbsp = account.Path() / "sourcesdk/bin/vbsp.exe";
-    if (c.kit) vendrel::testing::WriteFile(vbsp, "MZ"); else std::filesystem::remove(vbsp);
+    if (c.kit)
+      vendrel::testing::WriteFile(vbsp, "MZ");
+    else
+      std::filesystem::remove(vbsp);
     vendrel::testing::FixedClock clock;
     RandomSource random(clock);
     MainWindow window({program.Path(), testing::kSpawnData, clock, random,

@@ -23,7 +23,8 @@ class RoomManagerTest : public WindowFixture {
   QListWidget* List() const { return Find<QListWidget>("RoomList"); }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
-    for (int i = 0; i < List()->count(); ++i) names.push_back(List()->item(i)->text().toStdString());
+    for (int i = 0; i < List()->count(); ++i)
+      names.push_back(List()->item(i)->text().toStdString());
     return names;
   }
   void Select(const char* fileName) {
@@ -103,7 +104,8 @@ TEST_F(RoomManagerTest, DeletingAsksAndCancelKeepsTheRoom) {
   Find<QPushButton>("Command8")->click();
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].title, "Delete Room!");
-  EXPECT_EQ(dialogs->messages[0].text, "Warning! This room will be removed permanently if you continiune!");
+  EXPECT_EQ(dialogs->messages[0].text,
+            "Warning! This room will be removed permanently if you continiune!");
   EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(dialogs->messages[0].buttons, MessageButtons::OkCancel);
   EXPECT_TRUE(std::filesystem::exists(Rooms() / "beta.rgr"));
@@ -117,7 +119,8 @@ TEST_F(RoomManagerTest, ADeletedRoomLeavesTheTable) {
   EXPECT_FALSE(std::filesystem::exists(Rooms() / "beta.rgr"));
   EXPECT_THAT(Names(), ElementsAre("alpha.rgr", "delta.rgr", "gamma.rgr"));
   ASSERT_EQ(window->Rooms().Table().RoomCount(), 3u);
-  for (const RoomRow& row : window->Rooms().Table().rows) EXPECT_NE(row.File().filename(), "beta.rgr");
+  for (const RoomRow& row : window->Rooms().Table().rows)
+    EXPECT_NE(row.File().filename(), "beta.rgr");
   EXPECT_EQ(List()->currentRow(), 1) << "the same position stays selected";
 }
 
@@ -168,12 +171,18 @@ TEST_F(RoomManagerTest, LaunchingTheKitThatIsMissingSaysSo) {
 }
 
 TEST(RoomTypeCaptionTest, NamesEveryTypeCode) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"0", "1 (One way part)"},   {"1", "2 (Turn part)"},     {"2", "3 (Three way part)"},
-      {"3", "4 (Cross section)"},  {"4", "5 (Alley)"},         {"5", "6 (Game Start)"},
-      {"6", "7 (Game End)"},       {"29", "(This room is blocked)"},
-      {"7", "<unknown> (Not Supported)"}, {"-1", "<unknown> (Not Supported)"},
-      {"", "1 (One way part)"},    {"hall", "<unknown> (Not Supported)"}};
+  const std::pair<const char*, const char*> cases[] = {{"0", "1 (One way part)"},
+                                                       {"1", "2 (Turn part)"},
+                                                       {"2", "3 (Three way part)"},
+                                                       {"3", "4 (Cross section)"},
+                                                       {"4", "5 (Alley)"},
+                                                       {"5", "6 (Game Start)"},
+                                                       {"6", "7 (Game End)"},
+                                                       {"29", "(This room is blocked)"},
+                                                       {"7", "<unknown> (Not Supported)"},
+                                                       {"-1", "<unknown> (Not Supported)"},
+                                                       {"", "1 (One way part)"},
+                                                       {"hall", "<unknown> (Not Supported)"}};
   for (const auto& [item, caption] : cases) {
     EXPECT_EQ(RoomTypeCaption(RoomCell::FromItem(item)), caption) << item;
   }
@@ -185,7 +194,8 @@ class UnusableRoomTest : public WindowFixture {};
 TEST_F(UnusableRoomTest, IsListedWithItsReasonAndCanBeDeleted) {
   RoomHeader header = vendrel::testing::FixtureHeader({"lame", 1, {1, 1, 0, 0}});
   header.connectors[1] = {};
-  WriteRoomFile(Rooms(), "lame", header, vendrel::testing::FixtureBody({"lame", 1}), [] { return 0.5; });
+  WriteRoomFile(Rooms(), "lame", header, vendrel::testing::FixtureBody({"lame", 1}),
+                [] { return 0.5; });
   Start();
   Find<QPushButton>("Command6")->click();
   EXPECT_EQ(Text("RM_RoomName"), "lame");

@@ -9,12 +9,12 @@ namespace vendrel::generator_ui {
 namespace {
 
 using ::testing::Contains;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 using testing::WindowFixture;
 using vendrel::testing::ReadFile;
 
-const char* const kRunControls[] = {"Frame1", "Frame2", "Command1", "Command5",
+const char* const kRunControls[] = {"Frame1",   "Frame2",   "Command1", "Command5",
                                     "Command6", "Command7", "Command2"};
 
 class RunControlsTest : public WindowFixture {
@@ -55,7 +55,8 @@ TEST_F(RunControlsTest, ARunDisablesTheSettingsShowsAbortAndGivesThemBack) {
   std::vector<bool> abortShown;
   WhileYielding(
       [&] {
-        if (statuses.empty() || statuses.back() != Text("StatusLabel")) statuses.push_back(Text("StatusLabel"));
+        if (statuses.empty() || statuses.back() != Text("StatusLabel"))
+          statuses.push_back(Text("StatusLabel"));
         states.push_back(RunControlStates());
         abortShown.push_back(Find<QWidget>("AbortButton")->isVisible());
       },
@@ -77,7 +78,8 @@ TEST_F(RunControlsTest, AbortStopsTheRunAtTheNextTestPoint) {
   WhileYielding(
       [&] {
         auto* abort = Find<QPushButton>("AbortButton");
-        if (abort->isVisible() && Text("StatusLabel").startsWith("Generating room 2")) abort->click();
+        if (abort->isVisible() && Text("StatusLabel").startsWith("Generating room 2"))
+          abort->click();
       },
       [&] { Find<QPushButton>("Command1")->click(); });
   EXPECT_FALSE(std::filesystem::exists(LevelFile()));
@@ -120,7 +122,8 @@ TEST_F(LargestRunTest, StaysResponsiveAndTakesTheAbortClick) {
       [&] {
         progress.push_back(Find<ProgressPicture>("Progg")->Lines().size());
         auto* abort = Find<QPushButton>("AbortButton");
-        if (!aborted && abort->isVisible() && Text("StatusLabel").startsWith("Generating room 30")) {
+        if (!aborted && abort->isVisible() &&
+            Text("StatusLabel").startsWith("Generating room 30")) {
           abort->click();
           aborted = true;
         }
@@ -200,7 +203,7 @@ TEST_F(RestartTest, TheCountdownShowsInTheStatusAndClicksGenerateWithoutAsking) 
 TEST(SetRandomizedOptionsTest, TheGaugesStayInTheirRanges) {
   const std::pair<double, std::vector<int>> cases[] = {
       {0.0, {5, 0, 0, 1, 0, 0}}, {0.999999, {34, 10, 10, 3, 20, 10}}, {0.5, {20, 5, 5, 2, 10, 5}}};
-  const char* const order[] = {"MapSizeBar", "EnemyBar", "WeaponAmmoBar",
+  const char* const order[] = {"MapSizeBar",    "EnemyBar",        "WeaponAmmoBar",
                                "DifficulcyBar", "AlienCombineBar", "NewWeaponsBar"};
   for (const auto& [draw, expected] : cases) {
     SCOPED_TRACE(draw);

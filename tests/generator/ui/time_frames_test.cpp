@@ -35,7 +35,8 @@ TEST_F(TimeFramesTest, StartsAtNoonInSpringOnTheEquator) {
 }
 
 TEST_F(TimeFramesTest, TheClockShowsHalfHours) {
-  const std::pair<int, const char*> cases[] = {{25, "12:30"}, {0, "0:00"}, {48, "24:00"}, {47, "23:30"}};
+  const std::pair<int, const char*> cases[] = {
+      {25, "12:30"}, {0, "0:00"}, {48, "24:00"}, {47, "23:30"}};
   for (const auto& [value, text] : cases) {
     SetClock(value);
     EXPECT_EQ(Text("BigTimerBox"), text) << value;
@@ -94,7 +95,8 @@ TEST_F(TimeFramesTest, TheMoonGaugeShowsItsPhasePicture) {
     EXPECT_EQ(window->Sun().moonImage, image);
     EXPECT_FLOAT_EQ(window->Sun().moonLight, (value - 1) * 0.25f);
     const QImage shown = Find<QLabel>("MoonBox")->pixmap().toImage();
-    const QImage expected = QImage(QString(":/vendrel/moon%1.png").arg(image)).convertToFormat(shown.format());
+    const QImage expected =
+        QImage(QString(":/vendrel/moon%1.png").arg(image)).convertToFormat(shown.format());
     ASSERT_FALSE(expected.isNull());
     EXPECT_EQ(shown, expected) << value;
   }
