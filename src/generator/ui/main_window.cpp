@@ -110,7 +110,12 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   resize(1180, 720);
 }
 
-MainWindow::~MainWindow() { log_->Close(); }
+MainWindow::~MainWindow() {
+  // The panel goes first: its list may still report a selection as it is torn down, and
+  // its handlers reach the engine, which the members below take with them.
+  delete roomManager_;
+  log_->Close();
+}
 
 void MainWindow::BuildShortcuts() {
   auto* mazes = new QShortcut(QKeySequence("Ctrl+Alt+Shift+M"), this);
