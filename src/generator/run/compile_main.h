@@ -55,6 +55,8 @@ class GenerationRun {
   explicit GenerationRun(const Engine& engine);
 
   RunState& State() { return state_; }
+  // The surface the run lays its maze lines on; its picture shows while ShowSurf is on.
+  MazeSurface& Surface() { return surface_; }
 
   // One run: the maze and the rooms, the level header, every room, the entities, and the
   // working file moved to the level file; "Done!" at the end. Returns early, writing no

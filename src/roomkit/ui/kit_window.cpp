@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "deployment.h"
 
@@ -83,7 +84,12 @@ KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
   layout->addWidget(progressBar1_);
   layout->addWidget(status_);
 
-  host_ = std::make_unique<QtKitHost>(*this, *status_, *progressBar1_);
+  host_ = std::make_unique<QtWindowHost>(
+      *status_,
+      [this](double percent) {
+        progressBar1_->setValue(static_cast<int>(std::clamp(percent, 0.0, 100.0)));
+      },
+      dialogs_);
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

@@ -11,7 +11,7 @@
 
 #include "clock.h"
 #include "kit_display.h"
-#include "qt_kit_host.h"
+#include "qt_window_host.h"
 #include "random_source.h"
 
 namespace vendrel::roomkit {
@@ -38,7 +38,8 @@ class KitWindow final : public QWidget, public KitDisplay {
   QLineEdit* statistics_[std::size(kAllKitFields)];
   QProgressBar* progressBar1_;
   QLabel* status_;
-  std::unique_ptr<QtKitHost> host_;
+  QtDialogs dialogs_{*this};
+  std::unique_ptr<QtWindowHost> host_;
   SystemClock clock_;
   RandomSource random_{clock_};
 };

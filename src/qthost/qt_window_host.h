@@ -1,18 +1,18 @@
 #pragma once
 
 #include <QLabel>
-#include <QProgressBar>
-#include <QWidget>
+#include <functional>
 
+#include "dialogs.h"
 #include "host.h"
 
-namespace vendrel::roomkit {
+namespace vendrel {
 
-// The kit's host in its window: the status line, the progress bar, message boxes and
-// input boxes owned by the window, and the event loop for yields.
-class QtKitHost final : public Host {
+// The host of an engine run in a window: the window's status label, its progress display,
+// its boxes, and the event loop for yields, so the run stays on the window's thread.
+class QtWindowHost final : public Host {
  public:
-  QtKitHost(QWidget& window, QLabel& status, QProgressBar& progress);
+  QtWindowHost(QLabel& status, std::function<void(double percent)> showProgress, Dialogs& dialogs);
 
   void SetStatus(std::string_view text) override;
   void SetProgress(double percent) override;
@@ -23,12 +23,9 @@ class QtKitHost final : public Host {
                                  std::string_view defaultText) override;
 
  private:
-  QWidget& window_;
   QLabel& status_;
-  QProgressBar& progress_;
+  std::function<void(double)> showProgress_;
+  Dialogs& dialogs_;
 };
 
-// Engine texts are bytes of a single-byte code page.
-QString FromEngineText(std::string_view text);
-
-}  // namespace vendrel::roomkit
+}  // namespace vendrel

@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include "clock.h"
+#include "main_window.h"
+#include "program_folder.h"
+#include "random_source.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const std::filesystem::path folder = vendrel::ProgramFolder();
+  vendrel::SystemClock clock;
+  vendrel::RandomSource random(clock);
+  vendrel::generator_ui::MainWindow window({folder, folder, clock, random, nullptr});
+  window.Form_Load();
+  if (const auto status = window.ExitStatus()) return *status;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,220 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <clocale>
+#include <fstream>
+#include <string>
+
+#include "map_error.h"
+#include "named_controls.h"
+#include "path_text.h"
+#include "progress.h"
+
+namespace vendrel::generator_ui {
+namespace {
+
+// Strips the line end, whether the file was written with CR LF or LF.
+std::string TrimLineEnd(std::string line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+  return line;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
+    : QWidget(parent),
+      programFolder_(std::move(setup.programFolder)),
+      dataFolder_(std::move(setup.dataFolder)),
+      clock_(setup.clock),
+      random_(setup.random),
+      dialogs_(setup.dialogs ? std::move(setup.dialogs) : std::make_unique<QtDialogs>(*this)),
+      statusLabel_(new QLabel(this)),
+      progg_(new ProgressPicture(this)),
+      host_(std::make_unique<QtWindowHost>(
+          *statusLabel_, [this](double percent) { progg_->MrProg(percent); }, *dialogs_)),
+      log_(std::make_unique<LogService>(*host_, clock_, programFolder_)),
+      engine_{*host_, clock_, random_, *log_, programFolder_},
+      run_(engine_) {
+  setObjectName("MainWindow");
+  setWindowTitle(kCaption);
+  endProgram = [](int status) { QCoreApplication::exit(status); };
+  statusLabel_->setObjectName("StatusLabel");
+  statusLabel_->setAccessibleName("Status");
+
+  roomManager_ = new RoomManager(engine_, this);
+  roomManager_->setVisible(false);
+  roomManager_->runHandler = [this](const std::function<void()>& handler) { Guarded(handler); };
+  roomManager_->onClose = [this] { ShowRoomManager(false); };
+  roomManager_->onTestModeChanged = [this](bool on) {
+    QString caption = windowTitle();
+    if (on) {
+      caption += kTestModeCaption;
+    } else {
+      caption.chop(static_cast<qsizetype>(std::char_traits<char>::length(kTestModeCaption)));
+    }
+    setWindowTitle(caption);
+  };
+  testSurf_ = new TestSurfWindow(this);
+
+  settings_ = new QWidget(this);
+  auto* settingsLayout = new QHBoxLayout(settings_);
+  settingsLayout->setContentsMargins(0, 0, 0, 0);
+  settingsLayout->addWidget(BuildSettings(), 1);
+  settingsLayout->addWidget(BuildTimeFrames(), 1);
+
+  command1_ = NamedButton("Command1", "Generate Map", this);
+  command5_ = NamedButton("Command5", "Change Account", this);
+  command6_ = NamedButton("Command6", "Launch Room Manager", this);
+  abortButton_ = NamedButton("AbortButton", "ABORT!", this);
+  abortButton_->setVisible(false);
+  userAccount_ = new QLabel(this);
+  userAccount_->setObjectName("UserAccount");
+  userAccount_->setAccessibleName("Account");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(command1_);
+  buttons->addWidget(abortButton_);
+  buttons->addStretch(1);
+  buttons->addWidget(userAccount_);
+  buttons->addWidget(command5_);
+  buttons->addWidget(command6_);
+
+  auto* panels = new QGridLayout;
+  panels->addWidget(settings_, 0, 0);
+  panels->addWidget(roomManager_, 0, 0);
+  auto* status = new QHBoxLayout;
+  status->addWidget(progg_);
+  status->addWidget(statusLabel_, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(panels, 1);
+  layout->addLayout(buttons);
+  layout->addLayout(status);
+
+  restartTimer_ = new QTimer(this);
+  restartTimer_->setObjectName("RestartTimer");
+  restartTimer_->setInterval(1000);
+  connect(restartTimer_, &QTimer::timeout, this,
+          [this] { Guarded([this] { RestartTimer_Timer(); }); });
+  connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(abortButton_, &QPushButton::clicked, this, [this] { AbortButton_Click(); });
+  connect(command5_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { Command5_Click(); }); });
+  connect(command6_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { Command6_Click(); }); });
+  BuildShortcuts();
+  resize(1180, 720);
+}
+
+MainWindow::~MainWindow() {
+  // The panel goes first: its list may still report a selection as it is torn down, and
+  // its handlers reach the engine, which the members below take with them.
+  delete roomManager_;
+  log_->Close();
+}
+
+void MainWindow::BuildShortcuts() {
+  auto* mazes = new QShortcut(QKeySequence("Ctrl+Alt+Shift+M"), this);
+  mazes->setObjectName("Make100MapsShortcut");
+  connect(mazes, &QShortcut::activated, this, [this] { Guarded([this] { Make100Maps(); }); });
+  auto* roomLines = new QShortcut(QKeySequence("Ctrl+Alt+Shift+P"), this);
+  roomLines->setObjectName("PrintOutRoomlinesShortcut");
+  connect(roomLines, &QShortcut::activated, this,
+          [this] { Guarded([this] { DEBUG_PrintOut_Roomlines(); }); });
+}
+
+void MainWindow::Guarded(const std::function<void()>& handler) {
+  if (exitStatus_) return;
+  try {
+    handler();
+  } catch (const MapErrorExit&) {
+    EndProgram(1);
+  } catch (const std::exception& error) {
+    host_->Message("Error!", std::string("Vendrel stopped: ") + error.what(), MessageIcon::Critical,
+                   MessageButtons::Ok);
+    EndProgram(1);
+  }
+}
+
+void MainWindow::EndProgram(int status) {
+  exitStatus_ = status;
+  restartTimer_->stop();
+  run_.State().abortRequested = true;
+  log_->Close();
+  testSurf_->hide();
+  hide();
+  endProgram(status);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A run in progress ends at its next test point and may still log on its way out; the
+  // log then closes with the window, since a closed log would be opened afresh and emptied.
+  run_.State().abortRequested = true;
+  restartTimer_->stop();
+  testSurf_->close();
+  if (!running_) log_->Close();
+  event->accept();
+}
+
+void MainWindow::Form_Load() {
+  Guarded([this] {
+    combo1_->setCurrentIndex(0);
+    run_.Surface().SetShowSurf(false);
+    log_->SetLogEnabled(true);
+    latitude_ = 0;
+    combo2_->setCurrentIndex(SeasonSetting().start);
+    picture1_->DrawLatitudeLine(TwipsFromLatitude(latitude_));
+    latitudBox_->setText(QString::number(latitude_) + QChar(0xB0));
+    CalcSunAngle();
+    ReadAccount();
+    roomManager_->Categorize();
+    log_->Log(std::string("Standard Decimal Symbol set to: ") + std::localeconv()->decimal_point,
+              false, true);
+    MrProg(*host_, 0);
+    host_->SetStatus("Ready...");
+  });
+}
+
+void MainWindow::ReadAccount() {
+  accountFolder_.clear();
+  std::ifstream ini(programFolder_ / "cindrpath.ini", std::ios::binary);
+  std::string useStored;
+  std::string folder;
+  if (ini && std::getline(ini, useStored) && std::getline(ini, folder) &&
+      TrimLineEnd(useStored) == "1") {
+    const std::filesystem::path account = TrimLineEnd(folder);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(account / "cinderfall" / "cindr.exe", error) &&
+        std::filesystem::is_regular_file(account / "sourcesdk" / "bin" / "vbsp.exe", error)) {
+      accountFolder_ = account;
+    }
+  }
+  userAccount_->setText(accountFolder_.empty()
+                            ? QString("No account")
+                            : FromEngineText(ToRight(accountFolder_.string()).text));
+}
+
+void MainWindow::Command5_Click() {
+  if (changeAccount) {
+    changeAccount();
+    return;
+  }
+  host_->Message("Change Account", "The account window is not available in this version.",
+                 MessageIcon::Information, MessageButtons::Ok);
+}
+
+void MainWindow::Command6_Click() {
+  roomManager_->Launch();
+  ShowRoomManager(true);
+}
+
+void MainWindow::ShowRoomManager(bool show) {
+  roomManager_->setVisible(show);
+  settings_->setVisible(!show);
+}
+
+}  // namespace vendrel::generator_ui
