@@ -34,6 +34,9 @@ struct BrushHull {
   Vec3 low, high;                        // bounds of the hull's corners
   double volume = 0;
 
+  // A brush with a stray side still encloses space, which seals and is drawn.
+  bool HasSolid() const { return fault == HullFault::None || fault == HullFault::SideOutside; }
+
   // True when `point` lies inside every side's half-space, within `slack` map units.
   bool Contains(Vec3 point, double slack) const;
 };

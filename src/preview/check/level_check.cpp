@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -110,6 +111,7 @@ void CheckSeal(const LevelMap& map, SolidGrid& grid, LevelCheck& check) {
   grid.FloodFromVoid();
   const MapEntity* leaking = nullptr;
   std::size_t open = 0;
+  double shortest = 0;
   for (const MapEntity& entity : map.entities) {
     if (!entity.origin || BadPos(entity.origin->x, entity.origin->y, entity.origin->z)) continue;
     const SolidGrid::Cell cell = grid.CellOf(*entity.origin);
@@ -117,8 +119,15 @@ void CheckSeal(const LevelMap& map, SolidGrid& grid, LevelCheck& check) {
     ++open;
     std::vector<Vec3> path = grid.PathFromVoid(cell);
     path.push_back(*entity.origin);
-    if (leaking == nullptr || path.size() < check.leakPath.size()) {
+    double length = 0;
+    for (std::size_t i = 1; i < path.size(); ++i) {
+      const Vec3 leg = path[i] - path[i - 1];
+      length += std::sqrt(Dot(leg, leg));
+    }
+    // The entity nearest the void, as the way to it is the one to mend first.
+    if (leaking == nullptr || length < shortest) {
       leaking = &entity;
+      shortest = length;
       check.leakPath = std::move(path);
     }
   }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kTouch = 0.5;
 
-bool Sound(const MapBrush& brush) { return brush.planeProblem.empty() && brush.hull.fault == HullFault::None; }
+bool Sound(const MapBrush& brush) { return brush.planeProblem.empty() && brush.hull.HasSolid(); }
 
 std::vector<LayoutRoom> GroupRooms(const LevelMap& map) {
   std::vector<LayoutRoom> rooms;

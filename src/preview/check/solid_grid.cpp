@@ -55,7 +55,7 @@ std::uint64_t SolidGrid::Key(int cx, int cy, int cz) {
 SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : cellSize_(cellSize) {
   std::unordered_map<std::uint64_t, std::pair<int, int>> columns;
   for (const MapBrush& brush : brushes) {
-    if (!brush.world || !brush.planeProblem.empty() || brush.hull.fault != HullFault::None) continue;
+    if (!brush.world || !brush.planeProblem.empty() || !brush.hull.HasSolid()) continue;
     const Cell low = CellOf(brush.hull.low);
     const Cell high = CellOf(brush.hull.high);
     for (int cx = low.x >> kShift; cx <= high.x >> kShift; ++cx) {
@@ -87,7 +87,7 @@ SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : ce
     }
   }
   for (const MapBrush& brush : brushes) {
-    if (brush.world && brush.planeProblem.empty() && brush.hull.fault == HullFault::None) Mark(brush);
+    if (brush.world && brush.planeProblem.empty() && brush.hull.HasSolid()) Mark(brush);
   }
 }
 

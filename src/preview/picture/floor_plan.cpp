@@ -9,7 +9,7 @@ constexpr double kCutAboveFloor = 96;
 constexpr double kFloorThickness = 24;
 
 bool Drawable(const MapBrush& brush) {
-  return brush.world && brush.planeProblem.empty() && brush.hull.fault == HullFault::None;
+  return brush.world && brush.planeProblem.empty() && brush.hull.HasSolid();
 }
 
 }  // namespace

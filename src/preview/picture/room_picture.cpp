@@ -47,8 +47,13 @@ void DrawConnector(PlanCanvas& canvas, const ConnectorMark& connector) {
                              ? QString::fromLatin1(kDirectionNames[connector.direction])
                              : QStringLiteral("direction ") + QString::number(connector.direction)) +
                         QStringLiteral(", size ") + QString::number(connector.size);
-  const QPointF at = tip + out * 12;
-  painter.drawText(QRectF(at.x() - 80, at.y() - 10, 160, 20), Qt::AlignCenter, label);
+  // Beside the tip, on the side away from the room.
+  const QRectF box = out.x() > 0    ? QRectF(tip.x() + 6, tip.y() - 10, 160, 20)
+                     : out.x() < 0  ? QRectF(tip.x() - 166, tip.y() - 10, 160, 20)
+                     : out.y() < 0  ? QRectF(tip.x() - 80, tip.y() - 26, 160, 20)
+                                    : QRectF(tip.x() - 80, tip.y() + 6, 160, 20);
+  const Qt::Alignment align = out.x() > 0 ? Qt::AlignLeft : out.x() < 0 ? Qt::AlignRight : Qt::AlignHCenter;
+  painter.drawText(box, align | Qt::AlignVCenter, label);
   painter.restore();
 }
 
@@ -59,7 +64,7 @@ QImage DrawRoomPicture(const RoomMap& room) {
   Vec3 low{-512, -512, 0}, high{512, 512, 0};
   WorldBounds(map, low, high);
   // Room for the arrows and their labels around the walls.
-  const double pad = 160;
+  const double pad = 320;
   low = {low.x - pad, low.y - pad, low.z};
   high = {high.x + pad, high.y + pad, high.z};
   PlanCanvas canvas(low, high, LegendHeight(7, kLegendRowsPerColumn));
