@@ -29,6 +29,8 @@ class KitWindow final : public QWidget, public KitDisplay {
 
  private:
   QLineEdit* StatisticsText(KitField field) const;
+  // The room just checked, from above, so the designer sees what was judged.
+  void ShowRoomPicture(const std::filesystem::path& mapFile);
 
   std::filesystem::path roomsFolder_;
   QLineEdit* text1_;
@@ -38,6 +40,7 @@ class KitWindow final : public QWidget, public KitDisplay {
   QLineEdit* statistics_[std::size(kAllKitFields)];
   QProgressBar* progressBar1_;
   QLabel* status_;
+  QLabel* roomPicture_;
   std::unique_ptr<QtKitHost> host_;
   SystemClock clock_;
   RandomSource random_{clock_};
