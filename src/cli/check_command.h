@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "level_check.h"
+#include "map_check.h"
 
 namespace vendrel::cli {
 

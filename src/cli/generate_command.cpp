@@ -13,7 +13,7 @@
 #include "check_command.h"
 #include "clock.h"
 #include "compile_main.h"
-#include "level_check.h"
+#include "map_check.h"
 #include "log_service.h"
 #include "map_error.h"
 #include "picture_loader.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "level_check.h"
+#include "map_check.h"
 #include "level_map.h"
 #include "map_fault.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "level_check.h"
+#include "map_check.h"
 #include "level_layout.h"
 #include "level_map.h"
 

@@ -1,4 +1,4 @@
-#include "level_check.h"
+#include "map_check.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

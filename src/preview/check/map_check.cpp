@@ -1,4 +1,4 @@
-#include "level_check.h"
+#include "map_check.h"
 
 #include <algorithm>
 #include <cctype>
@@ -72,9 +72,7 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// The engine finds targets by name or class, without regard to case; "!self" and the like
-// name the entities of the moment, and a trailing "*" matches every name it begins.
-void CheckOutputs(const LevelMap& map, std::vector<Finding>& findings) {
+void AddOutputFindings(const LevelMap& map, std::vector<Finding>& findings) {
   std::unordered_set<std::string> names;
   std::vector<std::string> sortedNames;
   for (const MapEntity& entity : map.entities) {
@@ -145,6 +143,12 @@ std::vector<Finding> CheckBrushes(const LevelMap& map) {
   return findings;
 }
 
+std::vector<Finding> CheckOutputs(const LevelMap& map) {
+  std::vector<Finding> findings;
+  AddOutputFindings(map, findings);
+  return findings;
+}
+
 LevelCheck CheckLevel(const LevelMap& map, SolidGrid& grid) {
   LevelCheck check;
   for (const BlockProblem& problem : map.structureProblems) check.findings.push_back({problem.line, problem.text});
@@ -153,7 +157,7 @@ LevelCheck CheckLevel(const LevelMap& map, SolidGrid& grid) {
   std::unordered_map<long long, std::size_t> objects, sides;
   CheckIdentifiers(map.root, false, objects, sides, check.findings);
   CheckEntities(map, check.findings);
-  CheckOutputs(map, check.findings);
+  AddOutputFindings(map, check.findings);
   CheckSeal(map, grid, check);
   std::stable_sort(check.findings.begin(), check.findings.end(),
                    [](const Finding& a, const Finding& b) { return a.line < b.line; });

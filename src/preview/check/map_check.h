@@ -30,8 +30,12 @@ struct LevelCheck {
 LevelCheck CheckLevel(const LevelMap& map, SolidGrid& grid);
 LevelCheck CheckLevel(const LevelMap& map);
 
-// The brush part alone, for a designer's room, whose doorways are open by design.
+// Parts of the check on their own, for maps that are not meant to be sealed, such as a
+// designer's room, whose doorways are open by design.
 std::vector<Finding> CheckBrushes(const LevelMap& map);
+// The engine finds targets by name or class, without regard to case; "!self" and the like
+// name the entities of the moment, and a trailing "*" matches every name it begins.
+std::vector<Finding> CheckOutputs(const LevelMap& map);
 
 // "At line N: text", the way every parse error of this system reads.
 std::string FindingText(const Finding& finding);
