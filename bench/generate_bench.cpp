@@ -1,12 +1,11 @@
 // The whole generation run (room library scan to level1.vmf written) on the bundled room
 // library at sizes 5, 20 and 35, beside its floor: reading the room files the run chose
 // and writing a file the size of the level.
+#include "bench_timing.h"
 #include "quiet_host.h"
 #include <sys/resource.h>
-#include <time.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -22,28 +21,7 @@
 namespace {
 
 using namespace vendrel;
-using Clock = std::chrono::steady_clock;
 
-
-// Wall time and the processor time the process spent, which the other programs on a busy
-// machine disturb less.
-struct Stopwatch {
-  Clock::time_point wall = Clock::now();
-  double cpu = CpuSeconds();
-
-  static double CpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-  }
-  double Wall() const { return std::chrono::duration<double>(Clock::now() - wall).count(); }
-  double Cpu() const { return CpuSeconds() - cpu; }
-};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 struct RunFigures {
   double seconds = 0, cpuSeconds = 0;
@@ -66,7 +44,7 @@ RunFigures OneRun(const std::filesystem::path& folder, int size, long long seed)
   ApplySeed(options, random);
 
   RunFigures figures;
-  const Stopwatch runWatch;
+  const BenchWatch runWatch;
   const RoomTable rooms = Categorize(engine, RoomsFolder(folder));
   GenerationRun run(engine);
   RunOutcome outcome;
@@ -77,7 +55,7 @@ RunFigures OneRun(const std::filesystem::path& folder, int size, long long seed)
   figures.cpuSeconds = runWatch.Cpu();
   figures.levelBytes = std::filesystem::file_size(outcome.levelFile);
 
-  const Stopwatch floorWatch;
+  const BenchWatch floorWatch;
   std::size_t bytesRead = 0;
   for (const PlacedRoom& room : outcome.rooms) {
     std::ifstream in(room.file, std::ios::binary);

@@ -16,13 +16,14 @@ constexpr std::uint8_t kFromVoid = 0x80;       // low bits: the direction of the
 constexpr int kStep[6][3] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
 constexpr int Opposite(int direction) { return direction ^ 1; }
 
-constexpr int kMask = SolidGrid::kChunkCells - 1;
-constexpr int kShift = 4;
-static_assert(1 << kShift == SolidGrid::kChunkCells);
+constexpr int kShift = 4;  // of x and y
+constexpr int kShiftZ = 1;
+constexpr int kMask = SolidGrid::kChunkSide - 1;
+constexpr int kMaskZ = SolidGrid::kChunkHeight - 1;
+constexpr int kVolumeShift = 2 * kShift + kShiftZ;
+static_assert(1 << kShift == SolidGrid::kChunkSide && 1 << kShiftZ == SolidGrid::kChunkHeight);
 
-int LocalIndex(int lx, int ly, int lz) {
-  return lx + SolidGrid::kChunkCells * (ly + SolidGrid::kChunkCells * lz);
-}
+int LocalIndex(int lx, int ly, int lz) { return lx | (ly << kShift) | (lz << (2 * kShift)); }
 
 // The cells whose centres lie within [low, high] along one axis; a brush thinner than a
 // cell takes the one cell its middle falls in, so a thin wall still seals.
@@ -60,10 +61,10 @@ SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : ce
     const Cell high = CellOf(brush.hull.high);
     for (int cx = low.x >> kShift; cx <= high.x >> kShift; ++cx) {
       for (int cy = low.y >> kShift; cy <= high.y >> kShift; ++cy) {
-        auto [column, fresh] = columns.try_emplace(Key(cx, cy, 0), low.z >> kShift, high.z >> kShift);
+        auto [column, fresh] = columns.try_emplace(Key(cx, cy, 0), low.z >> kShiftZ, high.z >> kShiftZ);
         if (!fresh) {
-          column->second.first = std::min(column->second.first, low.z >> kShift);
-          column->second.second = std::max(column->second.second, high.z >> kShift);
+          column->second.first = std::min(column->second.first, low.z >> kShiftZ);
+          column->second.second = std::max(column->second.second, high.z >> kShiftZ);
         }
       }
     }
@@ -101,15 +102,15 @@ Vec3 SolidGrid::CentreOf(Cell cell) const {
 }
 
 SolidGrid::Where SolidGrid::Locate(Cell cell) const {
-  const auto found = index_.find(Key(cell.x >> kShift, cell.y >> kShift, cell.z >> kShift));
+  const auto found = index_.find(Key(cell.x >> kShift, cell.y >> kShift, cell.z >> kShiftZ));
   if (found == index_.end()) return {};
-  return {found->second, LocalIndex(cell.x & kMask, cell.y & kMask, cell.z & kMask)};
+  return {found->second, LocalIndex(cell.x & kMask, cell.y & kMask, cell.z & kMaskZ)};
 }
 
 SolidGrid::Cell SolidGrid::CellAt(int chunk, int local) const {
   const Chunk& c = chunks_[static_cast<std::size_t>(chunk)];
-  return {c.cx * kChunkCells + (local & kMask), c.cy * kChunkCells + ((local >> kShift) & kMask),
-          c.cz * kChunkCells + (local >> (2 * kShift))};
+  return {c.cx * kChunkSide + (local & kMask), c.cy * kChunkSide + ((local >> kShift) & kMask),
+          c.cz * kChunkHeight + (local >> (2 * kShift))};
 }
 
 bool SolidGrid::Stored(Cell cell) const { return Locate(cell).chunk >= 0; }
@@ -141,39 +142,43 @@ void SolidGrid::Mark(const MapBrush& brush) {
 void SolidGrid::FloodFromVoid() {
   std::vector<std::uint32_t> queue;
   const auto pack = [](int chunk, int local) {
-    return (static_cast<std::uint32_t>(chunk) << (3 * kShift)) | static_cast<std::uint32_t>(local);
+    return (static_cast<std::uint32_t>(chunk) << kVolumeShift) | static_cast<std::uint32_t>(local);
   };
   for (std::size_t c = 0; c < chunks_.size(); ++c) {
     Chunk& chunk = chunks_[c];
     for (int d = 0; d < 6; ++d) {
       if (chunk.neighbours[d] >= 0) continue;
       const int axis = d / 2;
-      const int fixed = d % 2 == 0 ? kMask : 0;
-      for (int a = 0; a < kChunkCells; ++a) {
-        for (int b = 0; b < kChunkCells; ++b) {
-          const int local = axis == 0 ? LocalIndex(fixed, a, b) : axis == 1 ? LocalIndex(a, fixed, b) : LocalIndex(a, b, fixed);
+      const int lowX = axis == 0 && d == 0 ? kMask : 0, highX = axis == 0 && d == 1 ? 0 : kMask;
+      const int lowY = axis == 1 && d == 2 ? kMask : 0, highY = axis == 1 && d == 3 ? 0 : kMask;
+      const int lowZ = axis == 2 && d == 4 ? kMaskZ : 0, highZ = axis == 2 && d == 5 ? 0 : kMaskZ;
+      for (int lz = lowZ; lz <= highZ; ++lz) {
+        for (int ly = lowY; ly <= highY; ++ly) {
+          for (int lx = lowX; lx <= highX; ++lx) {
+          const int local = LocalIndex(lx, ly, lz);
           std::uint8_t& state = chunk.cells[static_cast<std::size_t>(local)];
           if (state != kOpen) continue;
           state = static_cast<std::uint8_t>(kFromVoid | d);
           queue.push_back(pack(static_cast<int>(c), local));
+          }
         }
       }
     }
   }
   for (std::size_t next = 0; next < queue.size(); ++next) {
-    const int chunkIndex = static_cast<int>(queue[next] >> (3 * kShift));
+    const int chunkIndex = static_cast<int>(queue[next] >> kVolumeShift);
     const int local = static_cast<int>(queue[next] & (kChunkVolume - 1));
     const int lx = local & kMask, ly = (local >> kShift) & kMask, lz = local >> (2 * kShift);
     const Chunk& chunk = chunks_[static_cast<std::size_t>(chunkIndex)];
     for (int d = 0; d < 6; ++d) {
       int nx = lx + kStep[d][0], ny = ly + kStep[d][1], nz = lz + kStep[d][2];
       int target = chunkIndex;
-      if (((nx | ny | nz) & ~kMask) != 0) {
+      if (((nx | ny) & ~kMask) != 0 || (nz & ~kMaskZ) != 0) {
         target = chunk.neighbours[d];
         if (target < 0) continue;
         nx &= kMask;
         ny &= kMask;
-        nz &= kMask;
+        nz &= kMaskZ;
       }
       const int neighbourLocal = LocalIndex(nx, ny, nz);
       std::uint8_t& state = chunks_[static_cast<std::size_t>(target)].cells[static_cast<std::size_t>(neighbourLocal)];

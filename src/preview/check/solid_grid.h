@@ -16,8 +16,10 @@ namespace vendrel::preview {
 // size follows the brushes, not the level's bounding box.
 class SolidGrid {
  public:
-  static constexpr int kChunkCells = 16;
-  static constexpr int kChunkVolume = kChunkCells * kChunkCells * kChunkCells;
+  // Flat chunks: levels are wide and low, and a column's chunks should hug its brushes.
+  static constexpr int kChunkSide = 16;
+  static constexpr int kChunkHeight = 2;
+  static constexpr int kChunkVolume = kChunkSide * kChunkSide * kChunkHeight;
 
   struct Cell {
     int x = 0, y = 0, z = 0;
