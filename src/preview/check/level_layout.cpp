@@ -53,6 +53,17 @@ Vec3 WithAxis(Vec3 v, int axis, double value) {
   return v;
 }
 
+// Open, with a floor under it: the space outside a room's walls, inside its bounds, is
+// open too but has nothing to stand on.
+bool Walkable(const SolidGrid& grid, SolidGrid::Cell cell, double floorLimit) {
+  if (!grid.Stored(cell) || grid.Solid(cell)) return false;
+  const int lowest = grid.CellOf({0, 0, floorLimit}).z;
+  for (SolidGrid::Cell below = cell; below.z >= lowest; --below.z) {
+    if (grid.Solid(below)) return true;
+  }
+  return false;
+}
+
 // Openings through the wall two rooms share along `axis` at `wall`: runs of cells along
 // the wall, over the height both rooms have, open on both sides.
 void FindOpenings(const SolidGrid& grid, std::size_t a, std::size_t b, const LayoutRoom& ra, const LayoutRoom& rb,
@@ -80,7 +91,7 @@ void FindOpenings(const SolidGrid& grid, std::size_t a, std::size_t b, const Lay
       const Vec3 here = WithAxis(WithAxis({0, 0, z}, along, s), axis, wall);
       const SolidGrid::Cell near = grid.CellOf(WithAxis(here, axis, wall - size / 2));
       const SolidGrid::Cell far = grid.CellOf(WithAxis(here, axis, wall + size / 2));
-      open = grid.Stored(near) && grid.Stored(far) && !grid.Solid(near) && !grid.Solid(far);
+      open = Walkable(grid, near, bottom) && Walkable(grid, far, bottom);
     }
     if (open) {
       if (!inRun) runStart = s - size / 2;

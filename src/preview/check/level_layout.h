@@ -35,8 +35,8 @@ bool EndsLevel(const MapEntity& entity);
 
 // Rooms are the runs of world brushes whose identifiers follow on one another, as the
 // generator numbers each room apart; a map made by hand is one room. Rooms whose shared
-// wall has open cells on both sides in `grid` (flooded or not) meet at a doorway; depths count doorways
-// from the room of the player start.
+// wall has open cells with a floor under them on both sides in `grid` meet at a doorway;
+// depths count doorways from the room of the player start.
 LevelLayout FindLayout(const LevelMap& map, const SolidGrid& grid);
 
 }  // namespace vendrel::preview
