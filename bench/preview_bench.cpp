@@ -8,35 +8,17 @@
 #include <vector>
 
 #include "bench_timing.h"
-#include "categorize.h"
-#include "clock.h"
-#include "compile_main.h"
+#include "bundled_run.h"
 #include "level_picture.h"
-#include "log_service.h"
 #include "map_check.h"
-#include "quiet_host.h"
 
 namespace {
 
 using namespace vendrel;
 
 std::filesystem::path WriteLevel(const std::filesystem::path& folder, int size, long long seed) {
-  QuietHost host;
-  SystemClock clock;
-  RandomSource random(clock);
-  LogService log(host, clock, folder);
-  const Engine engine{host, clock, random, log, folder};
-  RunOptions options;
-  options.mapSize = size;
-  options.seedMode = SeedMode::Custom;
-  options.customSeedText = std::to_string(seed);
-  ApplySeed(options, random);
-  const RoomTable rooms = Categorize(engine, RoomsFolder(folder));
-  GenerationRun run(engine);
-  RunOutcome outcome;
-  do {
-    outcome = run.CompileMain({options, rooms, folder, DefaultLevelPaths(folder)});
-  } while (outcome.end == RunEnd::RestartRequested);
+  int restarts = 0;
+  const RunOutcome outcome = RunBundled(folder, size, seed, restarts);
   const std::filesystem::path level = folder / ("level" + std::to_string(size) + "-" + std::to_string(seed) + ".vmf");
   std::filesystem::rename(outcome.levelFile, level);
   return level;
@@ -47,13 +29,7 @@ std::filesystem::path WriteLevel(const std::filesystem::path& folder, int size, 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  const auto folder = std::filesystem::temp_directory_path() / "vendrel-preview-bench";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  std::filesystem::copy(VENDREL_BUNDLED_ROOMS, RoomsFolder(folder));
-  for (const char* data : {"itemdata.ini", "gundata.ini", "npcdata.ini"}) {
-    std::filesystem::copy_file(std::filesystem::path(VENDREL_SPAWN_DATA) / data, folder / data);
-  }
+  const auto folder = BundledBenchFolder("vendrel-preview-bench");
 
   constexpr int kLevels = 10;
   std::printf("medians over %d levels a size, milliseconds of wall time (cpu in brackets)\n", kLevels);

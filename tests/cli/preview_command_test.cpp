@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command_run.h"
+#include "program_folder_copy.h"
 #include "temp_folder.h"
 
 namespace vendrel {
@@ -74,15 +75,10 @@ TEST(PreviewCommand, CommandsThatDrawNothingLoadNoQt) {
   EXPECT_THAT(loaded("preview " + level + " " + Quoted(temp / "p.png")), HasSubstr("libQt6Gui"));
 }
 
-// A program folder of its own, so the run's log stays out of the build.
 class GeneratePreview : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::copy_file(VENDREL_CLI, folder / "vendrel-cli");
-    std::filesystem::copy(VENDREL_BUNDLED_ROOMS, folder / "rooms");
-    for (const char* data : {"itemdata.ini", "gundata.ini", "npcdata.ini"}) {
-      std::filesystem::copy_file(std::filesystem::path(VENDREL_SPAWN_DATA) / data, folder / data);
-    }
+    testing::CopyProgramFolder(VENDREL_CLI, VENDREL_BUNDLED_ROOMS, VENDREL_SPAWN_DATA, folder.Path());
   }
   testing::CommandRun Generate(const std::string& arguments) {
     return testing::RunCommand("cd " + Quoted(folder.Path()) + " && ./vendrel-cli generate " + arguments + " </dev/null 2>&1");

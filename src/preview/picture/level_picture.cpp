@@ -5,13 +5,13 @@
 
 #include "floor_plan.h"
 #include "map_markers.h"
+#include "picture_palette.h"
 #include "plan_canvas.h"
 
 namespace vendrel::preview {
 namespace {
 
 constexpr int kLegendRowsPerColumn = 4;
-const QColor kDoorway(255, 245, 200);
 const QColor kLeak(255, 40, 40);
 
 QString Counted(const char* caption, int count) {
@@ -57,7 +57,7 @@ QImage DrawLevelPicture(const LevelMap& map, const LevelLayout& layout, const Le
     DrawFloorPlan(canvas, map, room.brushes, room.steps < 0 ? QColor(120, 120, 120) : DepthColour(room.depth));
   }
   QPainter& painter = canvas.Painter();
-  QPen doorPen(kDoorway);
+  QPen doorPen(kPassage);
   doorPen.setWidthF(4);
   doorPen.setCapStyle(Qt::FlatCap);
   painter.setPen(doorPen);
@@ -84,7 +84,7 @@ QImage DrawLevelPicture(const LevelMap& map, const LevelLayout& layout, const Le
       {LegendRow::Sample::Marker, MarkerKind::LevelEnd, {},
        count(MarkerKind::LevelEnd) > 0 ? Counted("Level end", count(MarkerKind::LevelEnd))
                                        : QStringLiteral("Level end (none in the file)")},
-      {LegendRow::Sample::Line, MarkerKind::PlayerStart, kDoorway, Counted("Doorways", static_cast<int>(layout.doorways.size()))},
+      {LegendRow::Sample::Line, MarkerKind::PlayerStart, kPassage, Counted("Doorways", static_cast<int>(layout.doorways.size()))},
       {LegendRow::Sample::DepthRamp, MarkerKind::PlayerStart, {},
        QStringLiteral("Rooms (") + QString::number(layout.rooms.size()) + QStringLiteral(") by path depth, start to end")},
   };

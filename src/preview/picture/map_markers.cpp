@@ -6,14 +6,13 @@
 #include <cmath>
 
 #include "level_layout.h"
+#include "picture_palette.h"
 
 namespace vendrel::preview {
 namespace {
 
 constexpr double kMarker = 7;
 constexpr double kRowHeight = 22;
-const QColor kOutline(12, 12, 16);
-const QColor kInk(235, 235, 240);
 
 }  // namespace
 
@@ -112,11 +111,16 @@ void DrawLegend(QPainter& painter, const QRectF& area, const std::vector<LegendR
       case LegendRow::Sample::Marker:
         DrawMarker(painter, row.marker, sample);
         break;
-      case LegendRow::Sample::Line: {
+      case LegendRow::Sample::Line:
+      case LegendRow::Sample::Arrow: {
+        const bool arrow = row.sample == LegendRow::Sample::Arrow;
         QPen pen(row.colour);
-        pen.setWidthF(4);
+        pen.setWidthF(arrow ? 3 : 4);
         painter.setPen(pen);
-        painter.drawLine(sample - QPointF(12, 0), sample + QPointF(12, 0));
+        painter.drawLine(sample - QPointF(12, 0), sample + QPointF(arrow ? 10 : 12, 0));
+        if (!arrow) break;
+        painter.setBrush(row.colour);
+        painter.drawPolygon(QPolygonF({sample + QPointF(12, 0), sample + QPointF(4, -5), sample + QPointF(4, 5)}));
         break;
       }
       case LegendRow::Sample::DepthRamp:
@@ -124,15 +128,6 @@ void DrawLegend(QPainter& painter, const QRectF& area, const std::vector<LegendR
           painter.fillRect(QRectF(sample.x() - 12 + s, y - 7, 1.2, 14), DepthColour(s / 23.0));
         }
         break;
-      case LegendRow::Sample::Arrow: {
-        QPen pen(row.colour);
-        pen.setWidthF(3);
-        painter.setPen(pen);
-        painter.drawLine(sample - QPointF(12, 0), sample + QPointF(10, 0));
-        painter.setBrush(row.colour);
-        painter.drawPolygon(QPolygonF({sample + QPointF(12, 0), sample + QPointF(4, -5), sample + QPointF(4, 5)}));
-        break;
-      }
     }
     painter.restore();
     painter.setPen(kInk);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "picture_palette.h"
+
 namespace vendrel::preview {
 namespace {
 
@@ -16,8 +18,6 @@ constexpr double kMaxScale = 0.6;
 constexpr double kMargin = 36;
 constexpr int kTitleHeight = 28;
 
-const QColor kBackground(28, 30, 36);
-const QColor kInk(235, 235, 240);
 
 std::vector<QPointF> ConvexOutline(std::vector<QPointF> points) {
   std::sort(points.begin(), points.end(),

@@ -6,6 +6,7 @@
 
 #include "floor_plan.h"
 #include "map_markers.h"
+#include "picture_palette.h"
 #include "plan_canvas.h"
 
 namespace vendrel::preview {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kLegendRowsPerColumn = 4;
 constexpr double kArrowLength = 42;
-const QColor kConnector(255, 245, 200);
 const QColor kFloor(150, 175, 190);
 constexpr const char* kDirectionNames[] = {"north", "east", "south", "west"};
 
@@ -32,17 +32,17 @@ void DrawConnector(PlanCanvas& canvas, const ConnectorMark& connector) {
   const QPointF base = canvas.ToPixel(connector.origin);
   const QPointF out = Outward(connector.direction);
   painter.save();
-  QPen pen(kConnector);
+  QPen pen(kPassage);
   // The arrow's width grows with the connector size, so sizes tell apart at a glance.
   pen.setWidthF(2 + 2 * std::clamp(connector.size, 0, 3));
   painter.setPen(pen);
   const QPointF tip = base + out * kArrowLength;
   painter.drawLine(base, tip - out * 8);
-  painter.setBrush(kConnector);
+  painter.setBrush(kPassage);
   painter.setPen(Qt::NoPen);
   const QPointF side(-out.y(), out.x());
   painter.drawPolygon(QPolygonF({tip, tip - out * 14 + side * 9, tip - out * 14 - side * 9}));
-  painter.setPen(kConnector);
+  painter.setPen(kPassage);
   const QString label = (connector.direction >= 0 && connector.direction < 4
                              ? QString::fromLatin1(kDirectionNames[connector.direction])
                              : QStringLiteral("direction ") + QString::number(connector.direction)) +
@@ -87,7 +87,7 @@ QImage DrawRoomPicture(const RoomMap& room) {
                      QString::fromLatin1(caption) + QStringLiteral(" (") + QString::number(count(kind)) + QStringLiteral(")")};
   };
   const std::vector<LegendRow> legend = {
-      {LegendRow::Sample::Arrow, MarkerKind::PlayerStart, kConnector,
+      {LegendRow::Sample::Arrow, MarkerKind::PlayerStart, kPassage,
        QStringLiteral("Connectors (") + QString::number(room.connectors.size()) + QStringLiteral("): direction, size")},
       marker(MarkerKind::Weapon, "Weapon placeholders"),
       marker(MarkerKind::AmmoOrItem, "Item placeholders"),
