@@ -131,5 +131,15 @@ TEST(LevelCheck, TargetsMayBeClassesSpecialNamesOrWildcardsWhateverTheirCase) {
   }
 }
 
+// The editor counts sides apart from solids and entities, so a side may share a number
+// with a solid.
+TEST(LevelCheck, SidesAreNumberedApartFromSolids) {
+  std::string text = testing::ReadFile(kPreviewFixtures / "sealed_room.vmf");
+  text.replace(text.find("\"id\" \"3\""), 8, "\"id\" \"2\"");
+  const testing::TempFolder folder;
+  testing::WriteFile(folder / "level.vmf", text);
+  EXPECT_THAT(Texts(CheckLevel(ReadLevelMap(folder / "level.vmf"))), IsEmpty());
+}
+
 }  // namespace
 }  // namespace vendrel::preview
