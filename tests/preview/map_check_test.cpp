@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <regex>
 
 #include "param_name.h"
 #include "preview_fixtures.h"
@@ -139,6 +140,43 @@ TEST(LevelCheck, SidesAreNumberedApartFromSolids) {
   const testing::TempFolder folder;
   testing::WriteFile(folder / "level.vmf", text);
   EXPECT_THAT(Texts(CheckLevel(ReadLevelMap(folder / "level.vmf"))), IsEmpty());
+}
+
+// A map sealed in one box around the whole world would need gigabytes of fine cells.
+TEST(LevelCheck, AWorldSizedBoxIsCheckedWithCoarserCells) {
+  // The sealed room's shell, every corner a hundred times as far out; crate and entities stay.
+  const std::string room = testing::ReadFile(kPreviewFixtures / "sealed_room.vmf");
+  const auto crate = room.cbegin() + static_cast<std::ptrdiff_t>(room.find("\"id\" \"44\""));
+  const std::regex corner(R"(\((-?\d+) (-?\d+) (-?\d+)\))");
+  std::string text;
+  auto last = room.cbegin();
+  for (std::sregex_iterator it(room.cbegin(), crate, corner), end; it != end; ++it) {
+    text.append(last, (*it)[0].first);
+    text += "(" + std::to_string(std::stoi((*it)[1]) * 100) + " " + std::to_string(std::stoi((*it)[2]) * 100) + " " +
+            std::to_string(std::stoi((*it)[3]) * 100) + ")";
+    last = (*it)[0].second;
+  }
+  text.append(last, room.cend());
+  const testing::TempFolder folder;
+  testing::WriteFile(folder / "level.vmf", text);
+  const LevelMap map = ReadLevelMap(folder / "level.vmf");
+  EXPECT_GT(map.brushes[0].hull.high.x, 14000);
+  EXPECT_EQ(map.brushes.back().hull.high.x, 32);
+  EXPECT_GT(SolidGrid(map.brushes).CellSize(), 16);
+  EXPECT_THAT(Texts(CheckLevel(map)), IsEmpty());
+}
+
+// Whatever a file holds, the check ends with findings and never crashes.
+TEST(LevelCheck, BrokenFilesGiveFindings) {
+  for (const std::string& text :
+       {std::string(""), std::string("}\r\n}\r\n"), std::string("world\r\n{\r\nsolid\r\n{\r\nside\r\n{\r\n\"plane\" "
+                                                                "\"(1e999 0 0) (0 1 0) (1 1 0)\"\r\n}\r\n}\r\n}\r\n"),
+        std::string("world\r\n{\r\n\"id\" \"1e300\"\r\n}\r\nentity\r\n{\r\n\"origin\" \"nan 0 0\"\r\n\"classname\" "
+                    "\"light\"\r\n}\r\n")}) {
+    const testing::TempFolder folder;
+    testing::WriteFile(folder / "level.vmf", text);
+    EXPECT_FALSE(CheckLevel(ReadLevelMap(folder / "level.vmf")).Passed()) << text;
+  }
 }
 
 }  // namespace

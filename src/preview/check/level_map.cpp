@@ -1,5 +1,7 @@
 #include "level_map.h"
 
+#include <cmath>
+
 #include "number_text.h"
 
 namespace vendrel::preview {
@@ -13,7 +15,7 @@ bool ParsePlane(const std::string& text, SidePlane& plane) {
     const auto x = ParseNumber(fields.f1);
     const auto y = ParseNumber(fields.f2);
     const auto z = ParseNumber(fields.f3);
-    if (!x || !y || !z) return false;
+    if (!x || !y || !z || !std::isfinite(*x) || !std::isfinite(*y) || !std::isfinite(*z)) return false;
     plane.points[p] = {*x, *y, *z};
   }
   return true;
@@ -69,7 +71,7 @@ std::optional<Vec3> ParseVector(const std::string& text) {
   const auto x = ParseNumber(fields.f1);
   const auto y = ParseNumber(fields.f2);
   const auto z = ParseNumber(fields.f3);
-  if (!x || !y || !z) return std::nullopt;
+  if (!x || !y || !z || !std::isfinite(*x) || !std::isfinite(*y) || !std::isfinite(*z)) return std::nullopt;
   return Vec3{*x, *y, *z};
 }
 

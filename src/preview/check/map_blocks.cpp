@@ -1,5 +1,7 @@
 #include "map_blocks.h"
 
+#include <cmath>
+
 #include "item_tokenizer.h"
 #include "number_text.h"
 
@@ -23,10 +25,15 @@ const std::string* MapBlock::Key(std::string_view key) const {
   return nullptr;
 }
 
+std::optional<long long> ParseWhole(std::string_view text) {
+  const auto number = ParseNumber(text);
+  if (!number || !(std::fabs(*number) < 1e15) || std::floor(*number) != *number) return std::nullopt;
+  return static_cast<long long>(*number);
+}
+
 std::optional<long long> MapBlock::Id() const {
   const std::string* id = Key("id");
-  const auto number = id ? ParseNumber(*id) : std::nullopt;
-  return number ? std::optional<long long>(static_cast<long long>(*number)) : std::nullopt;
+  return id ? ParseWhole(*id) : std::nullopt;
 }
 
 MapBlock ParseBlocks(const LinedItems& read, std::vector<BlockProblem>& problems) {

@@ -9,6 +9,10 @@
 
 namespace vendrel::preview {
 
+// A whole number such as an identifier; nothing for other text, fractions and numbers
+// too large to count with.
+std::optional<long long> ParseWhole(std::string_view text);
+
 // A map file as items, each with the line it stands on.
 struct LinedItems {
   std::vector<std::string> items;

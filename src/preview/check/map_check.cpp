@@ -51,14 +51,14 @@ void CheckIdentifiers(const MapBlock& block, bool side, std::unordered_map<long 
                       std::unordered_map<long long, std::size_t>& sides, std::vector<Finding>& findings) {
   for (const MapKey& key : block.keys) {
     if (key.key != "id") continue;
-    const auto id = ParseNumber(key.value);
+    const auto id = ParseWhole(key.value);
     if (!id) {
-      findings.push_back({key.line, "the identifier \"" + key.value + "\" is not a number"});
+      findings.push_back({key.line, "the identifier \"" + key.value + "\" is not a whole number"});
       continue;
     }
     // The editor numbers sides apart from everything else.
     auto& seen = side ? sides : objects;
-    const auto [first, fresh] = seen.emplace(static_cast<long long>(*id), key.line);
+    const auto [first, fresh] = seen.emplace(*id, key.line);
     if (!fresh) {
       findings.push_back({key.line, std::string(side ? "the side identifier " : "the identifier ") + key.value +
                                         " is used twice (first at line " + std::to_string(first->second) + ")"});

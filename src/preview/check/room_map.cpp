@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "number_text.h"
 #include "room_file.h"
 #include "room_text.h"
 
@@ -13,6 +12,12 @@ bool IsRoomFile(const std::filesystem::path& file) {
   std::string extension = file.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return extension == ".rgr";
+}
+
+// Directions and sizes are small whole numbers; anything else shows as 0.
+int SmallWhole(const std::string* text) {
+  const auto number = text ? ParseWhole(*text) : std::nullopt;
+  return number && *number >= 0 && *number < 256 ? static_cast<int>(*number) : 0;
 }
 
 RoomMap ReadDeployedRoom(const std::filesystem::path& file) {
@@ -31,9 +36,8 @@ RoomMap ReadDeployedRoom(const std::filesystem::path& file) {
   const auto header = ReadRoomHeader(file);
   for (int d = 0; d < 4; ++d) {
     const std::size_t at = 3 + 4 * static_cast<std::size_t>(d);
-    const auto x = ParseNumber(header[at]), y = ParseNumber(header[at + 1]), z = ParseNumber(header[at + 2]);
-    const auto size = ParseNumber(header[at + 3]);
-    if (x && y && z) room.connectors.push_back({{*x, *y, *z}, d, size ? static_cast<int>(*size) : 0});
+    const auto origin = ParseVector(header[at] + " " + header[at + 1] + " " + header[at + 2]);
+    if (origin) room.connectors.push_back({*origin, d, SmallWhole(&header[at + 3])});
   }
   return room;
 }
@@ -43,11 +47,8 @@ RoomMap ReadDesignerMap(const std::filesystem::path& file) {
   room.map = ReadLevelMap(file);
   for (const MapEntity& entity : room.map.entities) {
     if (entity.className != "quilla_connector" || !entity.origin) continue;
-    const std::string* direction = entity.block->Key("direction");
-    const std::string* size = entity.block->Key("size");
-    const auto d = direction ? ParseNumber(*direction) : std::nullopt;
-    const auto s = size ? ParseNumber(*size) : std::nullopt;
-    room.connectors.push_back({*entity.origin, d ? static_cast<int>(*d) : 0, s ? static_cast<int>(*s) : 0});
+    room.connectors.push_back(
+        {*entity.origin, SmallWhole(entity.block->Key("direction")), SmallWhole(entity.block->Key("size"))});
   }
   return room;
 }

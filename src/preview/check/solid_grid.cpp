@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "world_bounds.h"
+
 namespace vendrel::preview {
 namespace {
 
@@ -53,10 +55,16 @@ std::uint64_t SolidGrid::Key(int cx, int cy, int cz) {
          (static_cast<std::uint64_t>(cz) + kBias);
 }
 
-SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : cellSize_(cellSize) {
-  std::unordered_map<std::uint64_t, std::pair<int, int>> columns;
+bool SolidGrid::Seals(const MapBrush& brush) {
+  const BrushHull& hull = brush.hull;
+  return brush.world && brush.planeProblem.empty() && hull.HasSolid() && !BadPos(hull.low.x, hull.low.y, hull.low.z) &&
+         !BadPos(hull.high.x, hull.high.y, hull.high.z);
+}
+
+SolidGrid::Columns SolidGrid::ColumnsOf(const std::vector<MapBrush>& brushes, std::size_t& chunks) const {
+  Columns columns;
   for (const MapBrush& brush : brushes) {
-    if (!brush.world || !brush.planeProblem.empty() || !brush.hull.HasSolid()) continue;
+    if (!Seals(brush)) continue;
     const Cell low = CellOf(brush.hull.low);
     const Cell high = CellOf(brush.hull.high);
     for (int cx = low.x >> kShift; cx <= high.x >> kShift; ++cx) {
@@ -68,6 +76,21 @@ SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : ce
         }
       }
     }
+  }
+  chunks = 0;
+  for (const auto& entry : columns) chunks += static_cast<std::size_t>(entry.second.second - entry.second.first + 1);
+  return columns;
+}
+
+SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : cellSize_(cellSize) {
+  std::size_t chunkCount = 0;
+  Columns columns = ColumnsOf(brushes, chunkCount);
+  // A map that fills the world, such as one sealed in a box around everything, would need
+  // gigabytes of fine cells: coarser cells keep its memory bounded, and a brush thinner
+  // than a cell still seals.
+  while (chunkCount * kChunkVolume > kMaxCells) {
+    cellSize_ *= 2;
+    columns = ColumnsOf(brushes, chunkCount);
   }
   constexpr std::uint64_t kBias = 1 << 20;
   for (const auto& [key, range] : columns) {
@@ -88,7 +111,7 @@ SolidGrid::SolidGrid(const std::vector<MapBrush>& brushes, double cellSize) : ce
     }
   }
   for (const MapBrush& brush : brushes) {
-    if (brush.world && brush.planeProblem.empty() && brush.hull.HasSolid()) Mark(brush);
+    if (Seals(brush)) Mark(brush);
   }
 }
 

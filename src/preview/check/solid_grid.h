@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -20,11 +21,14 @@ class SolidGrid {
   static constexpr int kChunkSide = 16;
   static constexpr int kChunkHeight = 2;
   static constexpr int kChunkVolume = kChunkSide * kChunkSide * kChunkHeight;
+  static constexpr std::size_t kMaxCells = std::size_t{1} << 25;
 
   struct Cell {
     int x = 0, y = 0, z = 0;
   };
 
+  // Sound world brushes inside the world's bounds seal; `cellSize` grows when the map
+  // would need more than kMaxCells cells.
   explicit SolidGrid(const std::vector<MapBrush>& brushes, double cellSize = 16);
 
   double CellSize() const { return cellSize_; }
@@ -51,7 +55,11 @@ class SolidGrid {
     int local = 0;
   };
 
+  using Columns = std::unordered_map<std::uint64_t, std::pair<int, int>>;  // lowest and highest chunk
+
   static std::uint64_t Key(int cx, int cy, int cz);
+  static bool Seals(const MapBrush& brush);
+  Columns ColumnsOf(const std::vector<MapBrush>& brushes, std::size_t& chunks) const;
   Where Locate(Cell cell) const;
   void Mark(const MapBrush& brush);
   Cell CellAt(int chunk, int local) const;
