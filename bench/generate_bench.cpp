@@ -1,12 +1,11 @@
 // The whole generation run (room library scan to level1.vmf written) on the bundled room
 // library at sizes 5, 20 and 35, beside its floor: reading the room files the run chose
 // and writing a file the size of the level.
-#include "quiet_host.h"
+#include "bench_timing.h"
+#include "bundled_run.h"
 #include <sys/resource.h>
-#include <time.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -14,36 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "categorize.h"
-#include "clock.h"
-#include "compile_main.h"
-#include "log_service.h"
-
 namespace {
 
 using namespace vendrel;
-using Clock = std::chrono::steady_clock;
-
-
-// Wall time and the processor time the process spent, which the other programs on a busy
-// machine disturb less.
-struct Stopwatch {
-  Clock::time_point wall = Clock::now();
-  double cpu = CpuSeconds();
-
-  static double CpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-  }
-  double Wall() const { return std::chrono::duration<double>(Clock::now() - wall).count(); }
-  double Cpu() const { return CpuSeconds() - cpu; }
-};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 struct RunFigures {
   double seconds = 0, cpuSeconds = 0;
@@ -54,30 +26,14 @@ struct RunFigures {
 
 // One run as the command line does it, restarts included, then its floor.
 RunFigures OneRun(const std::filesystem::path& folder, int size, long long seed) {
-  vendrel::QuietHost host;
-  SystemClock clock;
-  RandomSource random(clock);
-  LogService log(host, clock, folder);
-  const Engine engine{host, clock, random, log, folder};
-  RunOptions options;
-  options.mapSize = size;
-  options.seedMode = SeedMode::Custom;
-  options.customSeedText = std::to_string(seed);
-  ApplySeed(options, random);
-
   RunFigures figures;
-  const Stopwatch runWatch;
-  const RoomTable rooms = Categorize(engine, RoomsFolder(folder));
-  GenerationRun run(engine);
-  RunOutcome outcome;
-  do {
-    outcome = run.CompileMain({options, rooms, folder, DefaultLevelPaths(folder)});
-  } while (outcome.end == RunEnd::RestartRequested && ++figures.restarts < 100);
+  const BenchWatch runWatch;
+  const RunOutcome outcome = RunBundled(folder, size, seed, figures.restarts);
   figures.seconds = runWatch.Wall();
   figures.cpuSeconds = runWatch.Cpu();
   figures.levelBytes = std::filesystem::file_size(outcome.levelFile);
 
-  const Stopwatch floorWatch;
+  const BenchWatch floorWatch;
   std::size_t bytesRead = 0;
   for (const PlacedRoom& room : outcome.rooms) {
     std::ifstream in(room.file, std::ios::binary);
@@ -95,13 +51,7 @@ RunFigures OneRun(const std::filesystem::path& folder, int size, long long seed)
 }  // namespace
 
 int main() {
-  const auto folder = std::filesystem::temp_directory_path() / "vendrel-generate-bench";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  std::filesystem::copy(VENDREL_BUNDLED_ROOMS, RoomsFolder(folder));
-  for (const char* data : {"itemdata.ini", "gundata.ini", "npcdata.ini"}) {
-    std::filesystem::copy_file(std::filesystem::path(VENDREL_SPAWN_DATA) / data, folder / data);
-  }
+  const auto folder = BundledBenchFolder("vendrel-generate-bench");
 
   constexpr int kRuns = 30;
   std::printf("medians of %d runs a size, milliseconds; cpu = processor time of the process\n",

@@ -9,11 +9,14 @@
 #include <string>
 
 #include "categorize.h"
+#include "check_command.h"
 #include "clock.h"
 #include "compile_main.h"
 #include "left_out_warnings.h"
+#include "map_check.h"
 #include "log_service.h"
 #include "map_error.h"
+#include "picture_loader.h"
 #include "program_folder.h"
 #include "random_source.h"
 #include "run_options.h"
@@ -36,6 +39,7 @@ struct GenerateRequest {
   std::string rooms;
   std::string data;
   std::string out;
+  std::string preview;
   int maxRestarts = 25;
   bool compile = false;
   LevelCompileOptions compileOptions;
@@ -70,6 +74,29 @@ void PrintSummary(const GenerateRequest& request, const RunOutcome& outcome, int
   std::printf("Entities:      %d (%s)\n", entities, kinds.c_str());
   if (restarts > 0) std::printf("Restarts:      %d (rooms left the world bounds)\n", restarts);
   std::printf("Time:          %.3f s\n", seconds);
+}
+
+// The written level judged as the map compiler will, before anyone waits for a compile.
+void CheckWrittenLevel(const std::filesystem::path& levelFile) {
+  const preview::LevelCheck check = preview::CheckLevel(preview::ReadLevelMap(levelFile));
+  if (check.Passed()) {
+    std::printf("Check:         sound and sealed\n");
+    return;
+  }
+  std::printf("Check:         %zu %s\n", check.findings.size(), check.findings.size() == 1 ? "fault" : "faults");
+  std::fflush(stdout);
+  PrintFindings(std::cout, levelFile, check);
+}
+
+// The picture is a bonus to the level: failing to draw it is told but fails nothing.
+void WritePreview(const GenerateRequest& request, const std::filesystem::path& levelFile) {
+  if (request.preview.empty()) return;
+  const DrawnPicture picture = DrawPreview(levelFile, request.preview, request.seed);
+  if (picture.drawn) {
+    std::printf("Preview:       %s\n", request.preview.c_str());
+  } else {
+    std::cerr << "vendrel-cli generate: no preview: " << picture.problem << "\n";
+  }
 }
 
 int Generate(GenerateRequest& request) {
@@ -121,6 +148,8 @@ int Generate(GenerateRequest& request) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         if (isatty(STDERR_FILENO) != 0) std::cerr << "\n";
         PrintSummary(request, outcome, restarts, seconds);
+        CheckWrittenLevel(outcome.levelFile);
+        WritePreview(request, outcome.levelFile);
         if (!request.compile) return 0;
         LevelCompileOptions compile = request.compileOptions;
         compile.difficulty = options.difficulty;
@@ -191,6 +220,7 @@ void AddGenerateCommand(CLI::App& app, int& exitStatus) {
   command->add_option("--out", request->out,
                       "level file to write, a regular file or a new path, replaced only by a "
                       "complete level (default: level1.vmf beside the program)");
+  command->add_option("--preview", request->preview, "also draw the level from above into this PNG file");
   command->add_option("--restarts", request->maxRestarts,
                       "how often a run whose rooms leave the world bounds starts again")
       ->check(CLI::Range(0, 1000))

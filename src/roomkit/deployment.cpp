@@ -3,6 +3,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "brush_rules.h"
 #include "deploy_failure.h"
 #include "header_connectors.h"
 #include "id_fixing.h"
@@ -147,6 +148,7 @@ void Deploy(const Kit& kit, const std::filesystem::path& mapFile, DeployResult& 
   RoomScan scan = ScanRoom(room, kit.host, kit.display);
   ShowCounts(kit, scan);
   result.turns = CheckRoom(kit, scan);
+  CheckRoomBrushes(room);
 
   const std::optional<std::string> fileName = AskQuestions(kit, scan);
   if (!fileName) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "program_folder_copy.h"
 #include "temp_folder.h"
 
 namespace vendrel {
@@ -21,11 +22,7 @@ struct Result {
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::copy_file(VENDREL_CLI, folder / "vendrel-cli");
-    std::filesystem::copy(VENDREL_BUNDLED_ROOMS, folder / "rooms");
-    for (const char* data : {"itemdata.ini", "gundata.ini", "npcdata.ini"}) {
-      std::filesystem::copy_file(std::filesystem::path(VENDREL_SPAWN_DATA) / data, folder / data);
-    }
+    testing::CopyProgramFolder(VENDREL_CLI, VENDREL_BUNDLED_ROOMS, VENDREL_SPAWN_DATA, folder.Path());
   }
 
   Result Run(const std::string& arguments) {

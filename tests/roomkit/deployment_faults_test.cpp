@@ -74,6 +74,14 @@ TEST_P(Faults, AreShownInTwoBoxesAndNothingIsWritten) {
 
 const std::string kTurnConnectors = Connector("0") + Connector("1", "1", "512 0 0");
 
+// A map of these entities with the top side of its floor brush moved.
+std::string WithFloorTop(const std::string& entities, const std::string& plane) {
+  std::string map = MapText(entities);
+  const std::string top = "(-64 64 0) (64 64 0) (64 -64 0)";
+  return map.replace(map.find(top), top.size(), plane);
+}
+const std::string kFlat = "(-64 64 -16) (64 64 -16) (64 -64 -16)";
+
 INSTANTIATE_TEST_SUITE_P(
     Deployment, Faults,
     ::testing::Values(
@@ -104,6 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"TypeSevenWithoutConnectors", MapText(Info("7")), kInvalidType},
         FaultCase{"TypeNotANumber", MapText(Info("two way")), kInvalidType},
         FaultCase{"EmptyType", MapText(Info("")), kInvalidType},
+        // Brushes the map compiler would refuse, after the room's own rules.
+        FaultCase{"FlatBrush", WithFloorTop(Info("4") + Connector("0"), kFlat),
+                  "At line @: brush 2 has no volume! Fix the brush in the editor, then save the map again!",
+                  "\tsolid"},
+        FaultCase{"OpenBrush", WithFloorTop(Info("4") + Connector("0"), "(-64 -64 -16) (64 -64 -16) (64 64 -16)"),
+                  "At line @: brush 2 is not closed: its sides leave it open! Fix the brush in the editor, "
+                  "then save the map again!",
+                  "\tsolid"},
+        FaultCase{"BrushFaultAfterTheRoomsRules", WithFloorTop(Info("0") + kTurnConnectors, kFlat), kDifferentStory},
         // Values the kit cannot read, each named with its line.
         FaultCase{
             "DirectionNotANumber", MapText(Info("4") + Connector("north")),

@@ -7,7 +7,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include <QPixmap>
+#include <exception>
+
 #include "deployment.h"
+#include "room_picture.h"
 
 namespace vendrel::roomkit {
 namespace {
@@ -70,6 +74,10 @@ KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
   progressBar1_->setRange(0, 100);
   progressBar1_->setValue(0);
   status_ = Named(new QLabel(QStringLiteral("Status: Ready")), "Status");
+  roomPicture_ = Named(new QLabel, "RoomPicture");
+  roomPicture_->setAccessibleName(QStringLiteral("Room picture"));
+  roomPicture_->setAlignment(Qt::AlignCenter);
+  roomPicture_->setWordWrap(true);
 
   auto* pathRow = new QHBoxLayout;
   pathRow->addWidget(text1_, 1);
@@ -83,6 +91,7 @@ KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
   layout->addWidget(frame1_);
   layout->addWidget(progressBar1_);
   layout->addWidget(status_);
+  layout->addWidget(roomPicture_, 1);
 
   host_ = std::make_unique<QtWindowHost>(
       *status_,
@@ -108,7 +117,20 @@ void KitWindow::Command2_Click() {
   command2_->setEnabled(false);
   const std::filesystem::path mapFile = QFile::encodeName(text1_->text()).toStdString();
   DeployRoom({*host_, *this, random_, roomsFolder_}, mapFile);
+  ShowRoomPicture(mapFile);
   command2_->setEnabled(true);
+}
+
+void KitWindow::ShowRoomPicture(const std::filesystem::path& mapFile) {
+  constexpr int kLargest = 480;
+  try {
+    const QImage picture = preview::PreviewRoom(mapFile);
+    roomPicture_->setPixmap(QPixmap::fromImage(
+        picture.scaled(kLargest, kLargest, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  } catch (const std::exception& error) {
+    roomPicture_->setPixmap(QPixmap());
+    roomPicture_->setText(QStringLiteral("The room could not be drawn: ") + FromEngineText(error.what()));
+  }
 }
 
 QLineEdit* KitWindow::StatisticsText(KitField field) const {

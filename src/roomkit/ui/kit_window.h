@@ -29,6 +29,8 @@ class KitWindow final : public QWidget, public KitDisplay {
 
  private:
   QLineEdit* StatisticsText(KitField field) const;
+  // The room just checked, from above, so the designer sees what was judged.
+  void ShowRoomPicture(const std::filesystem::path& mapFile);
 
   std::filesystem::path roomsFolder_;
   QLineEdit* text1_;
@@ -40,6 +42,7 @@ class KitWindow final : public QWidget, public KitDisplay {
   QLabel* status_;
   QtDialogs dialogs_{*this};
   std::unique_ptr<QtWindowHost> host_;
+  QLabel* roomPicture_;
   SystemClock clock_;
   RandomSource random_{clock_};
 };

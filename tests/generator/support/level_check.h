@@ -12,67 +12,18 @@
 #include <vector>
 
 #include "compile_main.h"
-#include "item_tokenizer.h"
+#include "map_blocks.h"
+#include "map_check.h"
 #include "number_text.h"
 #include "room_file.h"
 
-// Reads a written level file back with the tokenizer and checks that it is a sound map,
-// taking from the run only which cell hangs on which and which identifiers each room got.
+// Reads a written level file back and checks that it is a sound map, as the map compiler
+// judges it and beyond: taking from the run which cell hangs on which and which
+// identifiers each room got.
 namespace vendrel::testing {
 
-struct MapBlock {
-  std::string name;
-  std::vector<std::pair<std::string, std::string>> keys;
-  std::vector<MapBlock> children;
-
-  const std::string* Key(std::string_view key) const {
-    for (const auto& [candidate, value] : keys) {
-      if (candidate == key) return &value;
-    }
-    return nullptr;
-  }
-  std::optional<long long> Id() const {
-    const std::string* id = Key("id");
-    const auto number = id ? ParseNumber(*id) : std::nullopt;
-    return number ? std::optional<long long>(static_cast<long long>(*number)) : std::nullopt;
-  }
-};
-
-// Block structure of items: a name followed by "{" opens a block, "}" closes it, any other
-// item is a key whose value is the next item. Unbalanced braces are reported in `problems`.
-inline MapBlock ParseBlocks(const std::vector<std::string>& items, std::vector<std::string>& problems) {
-  MapBlock root;
-  std::vector<MapBlock*> open{&root};
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const std::string& item = items[i];
-    if (item == "}") {
-      if (open.size() == 1) {
-        problems.push_back("a \"}\" closes no block");
-        continue;
-      }
-      open.pop_back();
-    } else if (i + 1 < items.size() && items[i + 1] == "{") {
-      open.back()->children.push_back({item, {}, {}});
-      open.push_back(&open.back()->children.back());
-      ++i;
-    } else if (i + 1 < items.size()) {
-      open.back()->keys.emplace_back(item, items[i + 1]);
-      ++i;
-    } else {
-      problems.push_back("the key " + item + " has no value");
-    }
-  }
-  if (open.size() != 1) problems.push_back("a block is never closed");
-  return root;
-}
-
-inline std::vector<std::string> ReadItems(const std::filesystem::path& file) {
-  ItemTokenizer tokenizer(file);
-  std::vector<std::string> items;
-  std::string_view item;
-  while (tokenizer.Next(item)) items.emplace_back(item);
-  return items;
-}
+using preview::MapBlock;
+using preview::MapKey;
 
 using Point = std::array<double, 3>;
 
@@ -127,8 +78,16 @@ inline std::string PointText(const Point& p) {
 // Every problem found; empty for a sound level.
 inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFile, const RunOutcome& outcome) {
   std::vector<std::string> problems;
-  const std::vector<std::string> items = ReadItems(levelFile);
-  const MapBlock root = ParseBlocks(items, problems);
+  const preview::LinedItems read = preview::ReadLinedItems(levelFile);
+  const std::vector<std::string>& items = read.items;
+  std::vector<preview::BlockProblem> blockProblems;
+  const MapBlock root = preview::ParseBlocks(read, blockProblems);
+  // Brushes and output targets as the map compiler judges them; the seal is left to the
+  // callers whose rooms are closed.
+  const preview::LevelMap map = preview::ReadLevelMap(levelFile);
+  for (const auto& findings : {preview::CheckBrushes(map), preview::CheckOutputs(map)}) {
+    for (const preview::Finding& finding : findings) problems.push_back(preview::FindingText(finding));
+  }
   if (std::find(items.begin(), items.end(), "Insert ID Here") != items.end()) {
     problems.push_back("an identifier placeholder is left");
   }
@@ -156,11 +115,11 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
   while (!walk.empty()) {
     const MapBlock* block = walk.back();
     walk.pop_back();
-    for (const auto& [key, value] : block->keys) {
-      if (key != "id") continue;
-      const auto id = ParseNumber(value);
-      if (!id) problems.push_back("the identifier \"" + value + "\" is not a number");
-      else if (!ids.insert(static_cast<long long>(*id)).second) problems.push_back("identifier " + value + " twice");
+    for (const MapKey& key : block->keys) {
+      if (key.key != "id") continue;
+      const auto id = ParseNumber(key.value);
+      if (!id) problems.push_back("the identifier \"" + key.value + "\" is not a number");
+      else if (!ids.insert(static_cast<long long>(*id)).second) problems.push_back("identifier " + key.value + " twice");
     }
     for (const MapBlock& child : block->children) walk.push_back(&child);
   }
@@ -212,8 +171,8 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
     const auto worldEnd = std::find(body.begin(), body.end(), kWorldEndMarker);
     body.erase(worldEnd, body.end());
     body.push_back("}");
-    std::vector<std::string> ignored;
-    const MapBlock roomWorld = ParseBlocks(body, ignored);
+    std::vector<preview::BlockProblem> ignored;
+    const MapBlock roomWorld = preview::ParseBlocks({body, std::vector<std::size_t>(body.size(), 0)}, ignored);
     const MapBlock* roomSolid = nullptr;
     for (const MapBlock& solid : roomWorld.children) {
       if (solid.name == "solid") roomSolid = &solid;
@@ -286,10 +245,10 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
   }
 
   // Entities: no placeholder left, names never shared between rooms or entities, every
-  // output's target present, one player start with its light and sun.
+  // train stop's target present, one player start with its light and sun (outputs are the
+  // level check's).
   std::map<std::string, int> classes;
   std::map<std::string, int> nameOwner;  // lower-case name -> entity count
-  std::set<std::string> names;
   for (const MapBlock* entity : entities) {
     const std::string* className = entity->Key("classname");
     if (className == nullptr) {
@@ -301,25 +260,15 @@ inline std::vector<std::string> CheckLevel(const std::filesystem::path& levelFil
       problems.push_back("the placeholder " + *className + " is left");
     }
     if (const std::string* name = entity->Key("targetname"); name && !name->empty()) {
-      names.insert(*name);
       if (++nameOwner[*name] > 1) problems.push_back("the entity name " + *name + " is used twice");
     }
   }
   for (const MapBlock* entity : entities) {
     // A train's path and each of its stops name the next stop.
-    if (const std::string* target = entity->Key("target"); target && !names.contains(*target)) {
+    if (const std::string* target = entity->Key("target"); target && !nameOwner.contains(*target)) {
       const std::string* className = entity->Key("classname");
       problems.push_back("the target " + *target + " of a " + (className ? *className : "entity") +
                          " is not in the level");
-    }
-    for (const MapBlock& block : entity->children) {
-      if (block.name != "connections") continue;
-      for (const auto& [output, value] : block.keys) {
-        const std::string target = value.substr(0, value.find(','));
-        if (!target.starts_with("!") && !names.contains(target)) {
-          problems.push_back("the output " + output + " aims at " + target + ", which is not in the level");
-        }
-      }
     }
   }
   for (const char* single : {"info_player_start", "light_environment", "env_sun"}) {

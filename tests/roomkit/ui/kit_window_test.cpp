@@ -193,6 +193,22 @@ TEST_F(KitWindowTest, AFaultShowsItsTwoBoxesAndGoIsEnabledAgain) {
   EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
 }
 
+// Deployed or faulted, the designer sees the room that was checked; a map that cannot be
+// read says so in the picture's place.
+TEST_F(KitWindowTest, ShowsTheRoomItJustChecked) {
+  auto* picture = Find<QLabel>("RoomPicture");
+  EXPECT_EQ(picture->accessibleName(), "Room picture");
+  EXPECT_TRUE(picture->pixmap().isNull());
+  DialogAnswerer answerer(window);
+  Go(kFixtures / "turn_south_west.vmf");
+  ASSERT_FALSE(picture->pixmap().isNull());
+  EXPECT_LE(std::max(picture->pixmap().width(), picture->pixmap().height()), 480);
+
+  Go(temp / "missing.vmf");
+  EXPECT_TRUE(picture->pixmap().isNull());
+  EXPECT_TRUE(picture->text().startsWith("The room could not be drawn: ")) << picture->text().toStdString();
+}
+
 TEST_F(KitWindowTest, ANoEndsTheDeploymentAndGoIsEnabledAgain) {
   std::string map = ReadFile(kFixtures / "alley_west.vmf");
   map.replace(map.find("light_spot"), 10, "info_target");
