@@ -123,11 +123,6 @@ void AppendNumber(std::string& out, double value) {
   out += exponentText;
 }
 
-ThreeParts CSplit(std::string_view text) {
-  const ThreePartViews views = CSplitViews(text);
-  return {std::string(views.first), std::string(views.second), std::string(views.third)};
-}
-
 ThreePartViews CSplitViews(std::string_view text) {
   // The insides run from after the 1st, 3rd and 5th parenthesis to the next one, or to the
   // text's end when none follows.
@@ -171,32 +166,17 @@ FiveFieldViews SSplitViews(std::string_view text) {
   return fields;
 }
 
-namespace {
-std::string ReplaceChar(std::string_view text, char from, char to) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c == from) c = to;
+std::string PointToLocale(std::string_view text, std::string_view decimalSymbol) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    if (c == '.') {
+      out += decimalSymbol;
+    } else {
+      out += c;
+    }
   }
   return out;
-}
-}  // namespace
-
-std::string LocaleToPoint(std::string_view text, char decimalSymbol) {
-  return ReplaceChar(text, decimalSymbol, '.');
-}
-
-std::string PointToLocale(std::string_view text, char decimalSymbol) {
-  return ReplaceChar(text, '.', decimalSymbol);
-}
-
-int CommaCount(std::string_view text) {
-  int count = 1;
-  for (const char c : text) count += c == ',' ? 1 : 0;
-  return count;
-}
-
-void ClearOutChar(char character, std::string& text) {
-  std::erase(text, character);
 }
 
 std::string Pos(std::string_view value) {

@@ -38,9 +38,6 @@ struct FifteenDigits {
 };
 FifteenDigits SignificantDigits(double value);
 
-struct ThreeParts {
-  std::string first, second, third;
-};
 struct FiveFields {
   std::string f1, f2, f3, f4, f5;
 };
@@ -54,18 +51,14 @@ struct FiveFieldViews {
 };
 
 // Insides of the first three parenthesised groups.
-ThreeParts CSplit(std::string_view text);
 ThreePartViews CSplitViews(std::string_view text);
 // First five blank-separated fields; every blank counts, so two blanks give an empty field.
 FiveFields SSplit(std::string_view text);
 FiveFieldViews SSplitViews(std::string_view text);
 
-std::string LocaleToPoint(std::string_view text, char decimalSymbol);
-std::string PointToLocale(std::string_view text, char decimalSymbol);
+// A number's text with the user's decimal symbol for its point, for texts shown to people.
+std::string PointToLocale(std::string_view text, std::string_view decimalSymbol);
 
-// Number of comma-separated fields.
-int CommaCount(std::string_view text);
-void ClearOutChar(char character, std::string& text);
 
 // Absolute value and minus the absolute value. A value the operation does not change
 // comes back as the same text; a changed one is printed anew.

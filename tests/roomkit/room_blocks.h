@@ -88,7 +88,8 @@ struct Brush {
   explicit Brush(const Block& solid) {
     for (const Block& side : solid.children) {
       if (side.name != "side") continue;
-      const ThreeParts parts = CSplit(side.Key("plane").value_or(""));
+      const std::string plane = side.Key("plane").value_or("");
+      const ThreePartViews parts = CSplitViews(plane);
       const Vec3 p0 = Point(parts.first), p1 = Point(parts.second), p2 = Point(parts.third);
       sides.push_back({p1, Cross(Minus(p0, p1), Minus(p2, p1))});
       points.insert(points.end(), {p0, p1, p2});

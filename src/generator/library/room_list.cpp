@@ -14,13 +14,5 @@ RoomListView RefreshRoomList(const RoomTable& table, int rememberedSelection) {
   return view;
 }
 
-std::string RemoveJunk(std::string_view text) {
-  std::string kept;
-  kept.reserve(text.size());
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 32) kept.push_back(c);
-  }
-  return kept;
-}
 
 }  // namespace vendrel

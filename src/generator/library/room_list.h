@@ -19,7 +19,4 @@ struct RoomListView {
 // it and otherwise selecting the last entry.
 RoomListView RefreshRoomList(const RoomTable& table, int rememberedSelection);
 
-// The text without its control characters (single-byte codes below 32).
-std::string RemoveJunk(std::string_view text);
-
 }  // namespace vendrel

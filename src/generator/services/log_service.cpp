@@ -18,10 +18,7 @@ std::string LogService::SingleNumber(float value) const { return WithDecimalSymb
 
 std::string LogService::WithDecimalSymbol(std::string text) const {
   if (decimalSymbol_.empty() || decimalSymbol_ == ".") return text;
-  if (const std::size_t point = text.find('.'); point != std::string::npos) {
-    text.replace(point, 1, decimalSymbol_);
-  }
-  return text;
+  return PointToLocale(text, decimalSymbol_);
 }
 
 LogService::LogService(Host& host, const Clock& clock, std::filesystem::path programFolder)

@@ -200,10 +200,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, RoomListSelection,
                                                              : std::to_string(testCase.param.remembered));
                          });
 
-TEST(RemoveJunk, DropsControlCharactersOnly) {
-  EXPECT_EQ(RemoveJunk("a\tb\r\nc \x1f\x7f\xe9"), "abc \x7f\xe9");
-  EXPECT_EQ(RemoveJunk(""), "");
-}
-
 }  // namespace
 }  // namespace vendrel

@@ -32,9 +32,9 @@ inline std::vector<Point> PlanePoints(const MapBlock& solid) {
   for (const MapBlock& side : solid.children) {
     const std::string* plane = side.Key("plane");
     if (side.name != "side" || plane == nullptr) continue;
-    const ThreeParts groups = CSplit(*plane);
-    for (const std::string* group : {&groups.first, &groups.second, &groups.third}) {
-      const FiveFields fields = SSplit(*group);
+    const ThreePartViews groups = CSplitViews(*plane);
+    for (const std::string_view group : {groups.first, groups.second, groups.third}) {
+      const FiveFields fields = SSplit(group);
       points.push_back({NumberOrThrow(fields.f1), NumberOrThrow(fields.f2), NumberOrThrow(fields.f3)});
     }
   }
