@@ -2,15 +2,15 @@
 
 #include <string>
 
+#include "key_value_walk.h"
+
 namespace vendrel {
 
 void FixIDs(Items& items, long long& startId) {
-  for (std::size_t i = 0; i + 1 < items.size(); ++i) {
-    if (items[i] != "id") continue;
-    ++i;
-    items[i] = std::to_string(startId);
-    ++startId;
-  }
+  ForEachKey(items, [&](std::size_t key) {
+    if (items[key] == "id") items[key + 1] = std::to_string(startId++);
+    return true;
+  });
 }
 
 }  // namespace vendrel

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "key_value_walk.h"
 #include "name_letters.h"
 #include "text_case.h"
 
@@ -95,13 +96,16 @@ void ClearNameList(NameList& names) { names.newNames.clear(); }
 
 void NameFixer(Items& items, NameList& names, long long& nameCounter,
                const std::function<void()>& yield) {
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (IsNameKey(items[i])) {
-      if (i + 1 >= items.size()) break;
-      ++i;
-      items[i] = CheckNameList(names, nameCounter, items[i]);
-    } else if (EqualsIgnoringCase(items[i], "connections")) {
+  std::size_t i = 0;
+  while (i + 1 < items.size()) {
+    if (!StandsAlone(items, i)) {
+      // Only a key names a name: a value that spells one stays a value.
+      if (IsNameKey(items[i])) items[i + 1] = CheckNameList(names, nameCounter, items[i + 1]);
+      i += 2;
+    } else if (items[i + 1] == "{" && EqualsIgnoringCase(items[i], "connections")) {
       i = FixConnections(items, i, names, nameCounter, yield);
+    } else {
+      ++i;
     }
   }
 }

@@ -17,12 +17,14 @@ TEST(FixIDs, NumbersEveryIdInItemOrderAndAdvancesTheCounter) {
   EXPECT_EQ(nextId, 5);
 }
 
-TEST(FixIDs, AValueThatIsExactlyIdIsTakenAsTheKey) {
-  Items items = {"targetname", "id", "name", "id", "5"};
+TEST(FixIDs, AValueThatIsExactlyIdStaysAValue) {
+  // Taken for a key, it would overwrite the brace after it and unbalance the level.
+  Items items = {"entity", "{", "targetname", "id", "}", "entity", "{", "name", "id", "id", "5", "}"};
   long long nextId = 10;
   FixIDs(items, nextId);
-  EXPECT_EQ(items, (Items{"targetname", "id", "10", "id", "11"}));
-  EXPECT_EQ(nextId, 12);
+  EXPECT_EQ(items, (Items{"entity", "{", "targetname", "id", "}", "entity", "{", "name", "id", "id",
+                          "10", "}"}));
+  EXPECT_EQ(nextId, 11);
 }
 
 TEST(FixIDs, RunsPastTheSixteenBitRange) {

@@ -97,10 +97,13 @@ TEST_F(NameFixerTest, TheGamesOwnTargetsAreLeftAlone) {
   EXPECT_EQ(counter, 1);
 }
 
-TEST_F(NameFixerTest, AValueThatSpellsANameKeyIsTakenAsOne) {
-  Items room = {"message", "node_a", "door", "targetname", "target", "x"};
+TEST_F(NameFixerTest, AValueThatSpellsANameKeyStaysAValue) {
+  // Taken for a key, it would rename the item after it: here the brace of the next block.
+  Items room = {"entity", "{", "message", "node_a", "}", "entity", "{", "targetname", "target",
+                "target", "x", "}"};
   Fix(room);
-  EXPECT_EQ(room, (Items{"message", "node_a", "a", "targetname", "b", "x"}));
+  EXPECT_EQ(room, (Items{"entity", "{", "message", "node_a", "}", "entity", "{", "targetname", "a",
+                         "target", "b", "}"}));
 }
 
 TEST_F(NameFixerTest, NamesRunFromAToZAndOnToDoubleLetters) {

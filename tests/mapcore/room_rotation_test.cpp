@@ -70,10 +70,10 @@ TEST(Rotate90, BrushEntitiesKeepTheirAnglesOnlyAfterTheirClassName) {
   EXPECT_EQ(room[14], "0 180 0");
 }
 
-TEST(Rotate90, AValueThatSpellsAKeyIsTakenAsAKey) {
-  Items room = {"targetname", "origin", "8 0 0"};
+TEST(Rotate90, AValueThatSpellsAKeyStaysAValue) {
+  Items room = {"entity", "{", "targetname", "origin", "origin", "8 0 0", "}"};
   Rotate90(room);
-  EXPECT_EQ(room, (Items{"targetname", "origin", "0 -8 0"}));
+  EXPECT_EQ(room, (Items{"entity", "{", "targetname", "origin", "origin", "0 -8 0", "}"}));
 }
 
 TEST(Rotate90, KeyInTheLastSlotIsLeftAlone) {
