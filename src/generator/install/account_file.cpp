@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "steam_folder.h"
+
 namespace vendrel {
 namespace {
 
@@ -23,8 +25,9 @@ std::optional<StoredAccount> ReadAccountFile(const std::filesystem::path& progra
   std::getline(in, flag);
   std::getline(in, folder);
   DropLineEnd(flag);
-  DropLineEnd(folder);
-  return StoredAccount{std::strtol(flag.c_str(), nullptr, 10) == 1, folder};
+  // A folder read back holds no control character, as "spath.idf"'s does not: a stray
+  // tab or a CR-only line end must not become part of the path.
+  return StoredAccount{std::strtol(flag.c_str(), nullptr, 10) == 1, DeadChars(folder)};
 }
 
 bool WriteAccountFile(const std::filesystem::path& programFolder, const StoredAccount& account) {

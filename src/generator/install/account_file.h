@@ -15,7 +15,7 @@ struct StoredAccount {
 std::filesystem::path AccountFile(const std::filesystem::path& programFolder);
 
 // Nothing when the file is missing or unreadable. A first line that is no number counts
-// as 0, as a number read from it would.
+// as 0, as a number read from it would; the folder loses any control characters.
 std::optional<StoredAccount> ReadAccountFile(const std::filesystem::path& programFolder);
 
 // False when the file cannot be written.

@@ -32,6 +32,9 @@ TEST(AccountFile, ReadsWhatOtherWritersLeave) {
   const auto stored = ReadAccountFile(folder.Path());
   EXPECT_FALSE(stored->isDefault);
   EXPECT_EQ(stored->accountFolder, "");
+  testing::WriteFile(folder / "cindrpath.ini", "1\r\n/home/p\tq\x1d/steamapps/me\r\r\n");
+  EXPECT_EQ(ReadAccountFile(folder.Path())->accountFolder, "/home/pq/steamapps/me")
+      << "control characters never become part of the folder";
 }
 
 }  // namespace
