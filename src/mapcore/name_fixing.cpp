@@ -64,7 +64,8 @@ std::size_t FixConnections(Items& items, std::size_t key, NameList& names, long 
   while (i < items.size()) {
     if (yield) yield();
     if (items[i] == "}") return i;
-    if (items[i] == "{") {
+    // An empty line prints nothing: it is no output.
+    if (items[i] == "{" || items[i].empty()) {
       ++i;
       continue;
     }

@@ -72,6 +72,12 @@ TEST_F(NameFixerTest, ConnectionTargetsAreRenamedAndTheRestKept) {
   EXPECT_EQ(yields, 5);  // the opening brace, three connections, the closing brace
 }
 
+TEST_F(NameFixerTest, AnEmptyLineInsideConnectionsIsNoOutput) {
+  Items room = {"connections", "{", "", "OnTrigger", "door1,Open,,0,-1", "}", "}"};
+  Fix(room);
+  EXPECT_EQ(room, (Items{"connections", "{", "", "OnTrigger", "a,Open,,0,-1", "}", "}"}));
+}
+
 TEST_F(NameFixerTest, ConnectionsKeyInAnyCaseAndNestedOpenBraces) {
   Items room = {"CONNECTIONS", "{", "{", "OnOpen", "x,Kill,,0,-1", "}", "targetname", "x"};
   Fix(room);
