@@ -4,6 +4,7 @@
 #include <string>
 
 #include "number_text.h"
+#include "quoted_excerpt.h"
 #include "room_text.h"
 #include "room_value_error.h"
 
@@ -47,7 +48,7 @@ void WalkKeyValues(Items& room, KeyOf keyOf, Change change) {
       return change(key, i);
     } catch (const NumberTextError& error) {
       throw RoomValueError(i, room[keyAt], room[i],
-                           "holds \"" + error.Text() + "\" where a number is needed");
+                           "holds " + QuotedExcerpt(error.Text()) + " where a number is needed");
     }
   });
 }

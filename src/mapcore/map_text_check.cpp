@@ -9,6 +9,7 @@
 #include "bracketed_value.h"
 #include "control_bytes.h"
 #include "number_text.h"
+#include "quoted_excerpt.h"
 #include "text_case.h"
 #include "world_bounds.h"
 
@@ -50,7 +51,7 @@ bool ReadsAsNonFinite(std::string_view text) {
 std::string FieldProblem(std::string_view field, bool position) {
   const auto value = ParseNumber(field);
   if (value && (!position || std::fabs(*value) <= kFarOutsideWorld)) return {};
-  const std::string holds = "holds \"" + std::string(field) + "\"";
+  const std::string holds = "holds " + QuotedExcerpt(field);
   if (value) {
     return holds + ", far outside the world (beyond " + FormatNumber(kFarOutsideWorld) +
            " from its middle)";
@@ -88,8 +89,8 @@ class MapTextCheck {
           case 1: problem = SingleItemRow(i); break;
           case 2: problem = KeyValueRow(i); break;
           default:
-            problem = "the item \"" + items_[i + 2] + "\" follows the key \"" + items_[i] +
-                      "\" and its value on their line";
+            problem = "the item " + QuotedExcerpt(items_[i + 2]) + " follows the key " +
+                      QuotedExcerpt(items_[i]) + " and its value on their line";
         }
       }
       if (!problem.empty()) return MapTextFault{line, std::move(problem)};
@@ -159,21 +160,21 @@ class MapTextCheck {
     const std::string& key = items_[i];
     const std::string& value = items_[i + 1];
     if (IsBraceOrMarker(key) || IsBraceOrMarker(value)) {
-      return "\"" + key + "\" and \"" + value +
-             "\" stand on one line, but a brace or a marker line holds nothing else";
+      return QuotedExcerpt(key) + " and " + QuotedExcerpt(value) +
+             " stand on one line, but a brace or a marker line holds nothing else";
     }
-    if (key.empty()) return "the value \"" + value + "\" has no key";
+    if (key.empty()) return "the value " + QuotedExcerpt(value) + " has no key";
     if (layout_ == MapTextLayout::Map && !firstBrushSeen_ &&
         (key == kFirstBrushItem || value == kFirstBrushItem)) {
-      return "\"" + key + "\" \"" + value +
-             "\" stands before the first brush, and the room would be cut from that word on";
+      return QuotedExcerpt(key) + " " + QuotedExcerpt(value) +
+             " stands before the first brush, and the room would be cut from that word on";
     }
     if (open_.empty() && (layout_ == MapTextLayout::Map || worldEnded_)) {
-      return "the key \"" + key + "\" stands outside every block";
+      return "the key " + QuotedExcerpt(key) + " stands outside every block";
     }
     const std::string problem = ValueProblem(NumberKeyOf(key), value);
     if (problem.empty()) return {};
-    return "the value \"" + value + "\" of \"" + key + "\" " + problem;
+    return "the value " + QuotedExcerpt(value) + " of " + QuotedExcerpt(key) + " " + problem;
   }
 
   std::string ValueProblem(NumberKey key, const std::string& value) {

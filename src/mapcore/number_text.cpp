@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "quoted_excerpt.h"
+
 namespace vendrel {
 
 NumberTextError::NumberTextError(std::string_view text)
-    : std::runtime_error("\"" + std::string(text) + "\" is not a number"), text_(text) {}
+    : std::runtime_error(QuotedExcerpt(text) + " is not a number"), text_(text) {}
 
 std::optional<double> ParseNumber(std::string_view text) {
   if (text.empty()) return std::nullopt;

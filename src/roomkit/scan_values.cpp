@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "map_fault.h"
+#include "quoted_excerpt.h"
 
 namespace vendrel::roomkit {
 namespace {
@@ -19,8 +20,8 @@ std::optional<long long> ParseWhole(std::string_view value) {
 
 std::string ValueFault(std::string_view key, std::string_view value, std::size_t line,
                        std::string_view what) {
-  return "At line " + std::to_string(line) + ": the \"" + std::string(key) + "\" value \"" +
-         std::string(value) + "\" is not " + std::string(what) + "!";
+  return "At line " + std::to_string(line) + ": the " + QuotedExcerpt(key) + " value " +
+         QuotedExcerpt(value) + " is not " + std::string(what) + "!";
 }
 
 }  // namespace

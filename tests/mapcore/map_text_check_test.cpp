@@ -95,6 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "the value \"light\" has no key"},
         BodyFaultCase{"ThirdItemOnAKeyLine", 13, "\"origin\" \"0 0 64\" \"x\"", false, 35,
                       "the item \"x\" follows the key \"origin\" and its value on their line"},
+        BodyFaultCase{"ALongItemIsQuotedShort", 13, "\"origin\" \"0 0 64\" " + std::string(5000, '7'),
+                      false, 35,
+                      "the item \"" + std::string(48, '7') +
+                          "...\" (5000 characters) follows the key \"origin\" and its value on their "
+                          "line"},
         BodyFaultCase{"BraceAsValue", 12, "\"message\" \"{\"", false, 34,
                       "\"message\" and \"{\" stand on one line, but a brace or a marker line holds "
                       "nothing else"},
