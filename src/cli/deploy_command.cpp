@@ -72,10 +72,10 @@ int RunDeploy(const DeployOptions& options) {
         }
         break;
       case roomkit::DeployOutcome::Faulted:
-        std::cout << map << ": not deployed: " << result.fault << "\n";
+        std::cerr << map << ": not deployed: " << result.fault << "\n";
         break;
       case roomkit::DeployOutcome::Declined:
-        std::cout << map << ": not deployed: a question was answered No\n";
+        std::cerr << map << ": not deployed: a question was answered No\n";
         break;
     }
   }

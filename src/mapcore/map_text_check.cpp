@@ -138,9 +138,8 @@ class MapTextCheck {
       afterBlockName_ = true;
       return item == kFirstBrushItem ? FirstBrushProblem() : std::string();
     }
-    return "the word \"" + item +
-           "\" is neither a key with its value on its line nor a block name "
-           "followed by {";
+    return "the word " + QuotedExcerpt(item) +
+           " is neither a key with its value on its line nor a block name followed by {";
   }
 
   // A room keeps a map from its first "solid" item on, taking the world's closing brace
