@@ -4,12 +4,10 @@
 #include <string_view>
 
 #include "deployment.h"
-#include "fixed_clock.h"
 #include "fuzz_input.h"
+#include "fuzz_seams.h"
 #include "level_shape.h"
 #include "map_format_error.h"
-#include "random_source.h"
-#include "recording_host.h"
 #include "room_file.h"
 
 namespace {
@@ -29,13 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteInput(mapFile, data, size);
   std::filesystem::remove_all(roomsFolder);
 
-  testing::RecordingHost host;
-  testing::FixedClock clock;
-  RandomSource random(clock);
-  random.SetSeedMode(SeedMode::Custom, 1);
-  random.StartRun();
+  fuzz::FuzzSeams seams;
   NoDisplay display;
-  const roomkit::Kit kit{host, display, random, roomsFolder};
+  const roomkit::Kit kit{seams.host, display, seams.random, roomsFolder};
   const roomkit::DeployResult result = roomkit::DeployRoom(kit, mapFile);
   if (result.outcome != roomkit::DeployOutcome::Deployed) return 0;
   try {

@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "fixed_clock.h"
 #include "fuzz_input.h"
+#include "fuzz_seams.h"
 #include "level_shape.h"
 #include "log_service.h"
 #include "map_error.h"
-#include "random_source.h"
-#include "recording_host.h"
 #include "room_preparation.h"
 
 namespace {
@@ -33,14 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteInput(roomFile, data, size);
   std::filesystem::remove(workingFile);
 
-  testing::RecordingHost host;
-  testing::FixedClock clock;
-  RandomSource random(clock);
-  random.SetSeedMode(SeedMode::Custom, 1);
-  random.StartRun();
-  LogService log(host, clock, folder);
+  fuzz::FuzzSeams seams;
+  LogService log(seams.host, seams.clock, folder);
   log.SetLogEnabled(false);
-  const Engine engine{host, clock, random, log, folder};
+  const Engine engine{seams.host, seams.clock, seams.random, log, folder};
 
   Items entityLines;
   LevelWriter writer(workingFile);
