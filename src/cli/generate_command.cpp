@@ -12,6 +12,7 @@
 #include "check_command.h"
 #include "clock.h"
 #include "compile_main.h"
+#include "coverage_warnings.h"
 #include "left_out_warnings.h"
 #include "map_check.h"
 #include "log_service.h"
@@ -136,6 +137,7 @@ int Generate(GenerateRequest& request) {
     SetCorrectPC(log);
     const RoomTable rooms = Categorize(engine, roomsFolder);
     PrintLeftOutRooms(rooms);
+    WarnOfCoverageHoles(engine, rooms, options.genre);
     GenerationRun run(engine);
     // Ctrl-C during the run: the abort button, tested at the run's next test point.
     host.OnInterrupt([&run] { run.State().abortRequested = true; });

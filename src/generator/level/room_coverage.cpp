@@ -115,7 +115,9 @@ std::vector<std::string> CoverageWarnings(const LibraryCoverage& coverage) {
   std::vector<std::string> warnings;
   const std::string genre = std::to_string(coverage.genre);
   for (const CoverageRow& row : coverage.Holes()) {
-    const std::string piece = "a " + RoomTypeName(row.typeCode) + " (type " + std::to_string(row.typeCode) + ")";
+    const std::string name = RoomTypeName(row.typeCode);
+    const std::string piece = (name.front() == 'a' ? "an " : "a ") + name + " (type " +
+                              std::to_string(row.typeCode) + ")";
     const std::string error = "\"Could not find any rooms to match current room connection type! (" +
                               std::to_string(row.typeCode) + ")\"";
     if (!row.size) {
