@@ -38,6 +38,7 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
   const LevelPlan level =
       ChooseMazeAndRooms(engine_, inputs.options, sun, inputs.rooms, surface_, state_);
   outcome.mazeLine = level.mazeLine;
+  outcome.mazeAttempts = level.mazeAttempts;
   outcome.plan = level.cells;
   if (state_.abortRequested) {
     outcome.end = RunEnd::Aborted;
@@ -80,6 +81,13 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
                   std::to_string(state_.roomsPerLevel + 1) + "/" + cells + ")");
   engine_.host.Yield();
   outcome.entitiesByClass = CountEntityClasses(entityLines);
+  std::size_t roomStart = 0;
+  for (const PlacedRoom& room : outcome.rooms) {
+    outcome.entitiesByRoom.push_back(CountEntityClasses(
+        Items(entityLines.begin() + static_cast<std::ptrdiff_t>(roomStart),
+              entityLines.begin() + static_cast<std::ptrdiff_t>(room.entityRowsEnd))));
+    roomStart = room.entityRowsEnd;
+  }
   WriteEntites(writer, entityLines);
   working.MoveIntoPlace();
 
