@@ -137,9 +137,9 @@ std::vector<std::string> CoverageWarnings(const LibraryCoverage& coverage) {
 
 std::string CoverageTableText(const LibraryCoverage& coverage) {
   std::string text = "Coverage of genre " + std::to_string(coverage.genre) + ": " +
-                     std::to_string(coverage.usableRooms) + " usable rooms, " +
+                     std::to_string(coverage.usableRooms) + " usable rooms\n" +
                      std::to_string(coverage.blockedRooms) + " blocked by room test mode, " +
-                     std::to_string(coverage.unusableRooms) + " unusable; entry sizes " +
+                     std::to_string(coverage.unusableRooms) + " unusable\nEntry sizes: " +
                      (coverage.sizes.empty() ? "none" : Joined(coverage.sizes, ", ")) + "\n";
   char line[160];
   std::snprintf(line, sizeof line, "%-14s %4s %5s %5s %5s %5s\n", "TYPE", "SIZE", "N", "E", "S", "W");
@@ -162,7 +162,7 @@ std::string CoverageTableText(const LibraryCoverage& coverage) {
                   cells[0].c_str(), cells[1].c_str(), cells[2].c_str(), cells[3].c_str(), mark);
     text += line;
   }
-  text += "Sides are the room's own, before it is turned; - is a side the maze never enters.\n";
+  text += "Sides are the room's own, before it is turned;\n- is a side the maze never enters.\n";
   return text;
 }
 
