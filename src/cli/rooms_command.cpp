@@ -62,7 +62,8 @@ std::vector<long long> CoveredGenres(const RoomTable& table, std::optional<long 
   return {genres.begin(), genres.end()};
 }
 
-void PrintRooms(const RoomTable& table, std::optional<long long> genre) {
+void PrintRooms(const RoomTable& table, const std::filesystem::path& roomsFolder,
+                std::optional<long long> genre) {
   std::printf("%-28s %-28s %-16s %5s  %-14s %-16s %7s\n", "FILE", "NAME", "TYPE", "GENRE",
               "CONNECTORS", "AUTHOR", "BYTES");
   std::size_t listed = 0;
@@ -78,7 +79,7 @@ void PrintRooms(const RoomTable& table, std::optional<long long> genre) {
     }
     std::printf("\n");
   }
-  std::printf("%zu rooms\n", listed);
+  std::printf("%zu rooms in %s\n", listed, roomsFolder.string().c_str());
 }
 
 int ListRooms(const std::filesystem::path& roomsFolder, std::optional<long long> genre) {
@@ -92,8 +93,7 @@ int ListRooms(const std::filesystem::path& roomsFolder, std::optional<long long>
   try {
     const RoomTable table = Categorize(engine, roomsFolder);
     PrintLeftOutRooms(table);
-    std::printf("Rooms in %s\n", roomsFolder.string().c_str());
-    PrintRooms(table, genre);
+    PrintRooms(table, roomsFolder, genre);
     for (const long long covered : CoveredGenres(table, genre)) {
       std::printf("\n%s", CoverageTableText(CoverageOf(table, covered)).c_str());
     }

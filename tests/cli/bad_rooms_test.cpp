@@ -109,7 +109,7 @@ TEST_F(BadRoomsTest, RoomsShowsTheHoleAndGenerateWarnsOfItBeforeTheRun) {
   EXPECT_THAT(rooms.output, HasSubstr("4 alley           2     0     -     -     -  <- no room\n"));
   EXPECT_THAT(rooms.output, HasSubstr("4 alley           1     5     -     -     -\n"));
   EXPECT_THAT(rooms.output, HasSubstr("SniperNest.rgr               Sniper Nest                  4 alley              0  N1             Vendrel"));
-  EXPECT_THAT(rooms.output, HasSubstr("41 rooms\n"));
+  EXPECT_THAT(rooms.output, HasSubstr("41 rooms in "));
 
   Run("generate --seed 7 --size 12 --out level.vmf");
   EXPECT_THAT(Errors(), HasSubstr("warning: " + warning + "\n"));
