@@ -6,7 +6,6 @@
 #include "clock.h"
 #include "compile_main.h"
 #include "log_service.h"
-#include "map_error.h"
 #include "path_text.h"
 #include "quiet_host.h"
 #include "random_source.h"
@@ -54,8 +53,8 @@ GenerationRecord RunGeneration(const BatchSetup& setup, long long seed,
   const Engine engine{host, clock, random, log, setup.programFolder};
   LevelPaths paths{levelFile, levelFile};
   paths.workingFile += ".temp.dta";
+  GenerationRun run(engine);
   try {
-    GenerationRun run(engine);
     const RunInputs inputs{options, setup.rooms, setup.dataFolder, paths};
     for (;;) {
       const RunOutcome outcome = run.CompileMain(inputs);
@@ -76,10 +75,10 @@ GenerationRecord RunGeneration(const BatchSetup& setup, long long seed,
       ++record.restarts;
       run.State().restartCountdown = 99;
     }
-  } catch (const MapErrorExit& error) {
-    record.failure = error.what();
   } catch (const std::exception& error) {
+    // MapErrorExit among them: the run's own message.
     record.failure = error.what();
+    record.mazeAttempts += run.State().mazeAttempts;
   }
   record.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   return record;

@@ -20,7 +20,6 @@ struct PlannedCell {
 struct LevelPlan {
   std::string mazeLine;
   int roomsDrawn = 0;
-  int mazeAttempts = 0;  // maze lines made until one passed the surface test
   std::vector<PlannedCell> cells;  // cells[k - 1] is cell k
 
   int CellCount() const { return static_cast<int>(cells.size()); }

@@ -35,7 +35,7 @@ LevelPlan ChooseMazeAndRooms(const Engine& engine, const RunOptions& options, co
   const GoodLine good =
       GetGoodLine(engine, surface, {state.roomsPerLevel, StartKind::GameStart, EndKind::GameEnd, direction});
   level.mazeLine = good.line;
-  level.mazeAttempts = good.attempts;
+  state.mazeAttempts = good.attempts;
   level.roomsDrawn = state.roomsPerLevel;
   const DirList directions = MapDirection(engine, level.mazeLine);
   if (state.abortRequested) return level;

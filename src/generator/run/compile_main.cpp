@@ -32,13 +32,14 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
   if (!state_.restartPending) engine_.random.StartRun();
   state_.restartPending = false;
   state_.skyName.clear();
+  state_.mazeAttempts = 0;
   RunOutcome outcome;
 
   const SunValues sun = CalcSunAngle(inputs.options);
   const LevelPlan level =
       ChooseMazeAndRooms(engine_, inputs.options, sun, inputs.rooms, surface_, state_);
   outcome.mazeLine = level.mazeLine;
-  outcome.mazeAttempts = level.mazeAttempts;
+  outcome.mazeAttempts = state_.mazeAttempts;
   outcome.plan = level.cells;
   if (state_.abortRequested) {
     outcome.end = RunEnd::Aborted;
