@@ -1,5 +1,6 @@
 #include "cli_commands.h"
 
+#include "batch_command.h"
 #include "check_command.h"
 #include "compile_command.h"
 #include "deploy_command.h"
@@ -15,6 +16,7 @@ void AddCommands(CLI::App& app, int& exitStatus) {
   AddCompileCommand(app, exitStatus);
   AddDeployCommand(app, exitStatus);
   AddGenerateCommand(app, exitStatus);
+  AddBatchCommand(app, exitStatus);
   AddMazesCommand(app, exitStatus);
   AddPreviewCommand(app, exitStatus);
   AddRoomsCommand(app, exitStatus);

@@ -12,6 +12,8 @@
 #include "check_command.h"
 #include "clock.h"
 #include "compile_main.h"
+#include "generate_flags.h"
+#include "coverage_warnings.h"
 #include "left_out_warnings.h"
 #include "map_check.h"
 #include "log_service.h"
@@ -28,35 +30,15 @@
 namespace vendrel::cli {
 namespace {
 
-// The settings that only the compile stage reads have no say in generate.
-bool ReadByCompileStageOnly(const CheckSetting& check) {
-  return check.name == "RunMapCheck" || check.name == "RCUnhidden";
-}
-
-struct GenerateRequest {
-  RunOptions options;
-  std::string seed;
-  std::string rooms;
-  std::string data;
+// A single generation: the shared flags and what becomes of its one level.
+struct SingleRequest : GenerateRequest {
   std::string out;
   std::string preview;
-  int maxRestarts = 25;
   bool compile = false;
   LevelCompileOptions compileOptions;
 };
 
-std::string Range(int min, int max) { return std::to_string(min) + " to " + std::to_string(max); }
-
-void AddGaugeOption(CLI::App& command, GenerateRequest& request, const GaugeSetting& gauge) {
-  command
-      .add_option("--" + std::string(gauge.flag), request.options.*gauge.field,
-                  std::string(gauge.help) + " (" + std::string(gauge.name) + ", " +
-                      Range(gauge.min, gauge.max) + ")")
-      ->check(CLI::Range(gauge.min, gauge.max))
-      ->capture_default_str();
-}
-
-void PrintSummary(const GenerateRequest& request, const RunOutcome& outcome, int restarts,
+void PrintSummary(const SingleRequest& request, const RunOutcome& outcome, int restarts,
                   double seconds) {
   int entities = 0;
   std::string kinds;
@@ -89,7 +71,7 @@ void CheckWrittenLevel(const std::filesystem::path& levelFile) {
 }
 
 // The picture is a bonus to the level: failing to draw it is told but fails nothing.
-void WritePreview(const GenerateRequest& request, const std::filesystem::path& levelFile) {
+void WritePreview(const SingleRequest& request, const std::filesystem::path& levelFile) {
   if (request.preview.empty()) return;
   const DrawnPicture picture = DrawPreview(levelFile, request.preview, request.seed);
   if (picture.drawn) {
@@ -99,22 +81,16 @@ void WritePreview(const GenerateRequest& request, const std::filesystem::path& l
   }
 }
 
-int Generate(GenerateRequest& request) {
+int Generate(SingleRequest& request) {
   RunOptions& options = request.options;
-  if (!request.seed.empty()) {
-    options.seedMode = SeedMode::Custom;
-    options.customSeedText = request.seed;
-  }
-  if (const std::string problems = ValidateRunOptions(options); !problems.empty()) {
+  if (const std::string problems = PrepareOptions(request); !problems.empty()) {
     std::cerr << "vendrel-cli generate: " << problems;
     return 2;
   }
   const auto started = std::chrono::steady_clock::now();
   const std::filesystem::path programFolder = ProgramFolder();
-  const std::filesystem::path roomsFolder =
-      request.rooms.empty() ? RoomsFolder(programFolder) : std::filesystem::path(request.rooms);
-  const std::filesystem::path dataFolder =
-      request.data.empty() ? programFolder : std::filesystem::path(request.data);
+  const std::filesystem::path roomsFolder = RoomsFolderOf(request, programFolder);
+  const std::filesystem::path dataFolder = DataFolderOf(request, programFolder);
   LevelPaths paths = DefaultLevelPaths(programFolder);
   if (!request.out.empty()) {
     paths.levelFile = std::filesystem::absolute(request.out);
@@ -136,6 +112,7 @@ int Generate(GenerateRequest& request) {
     SetCorrectPC(log);
     const RoomTable rooms = Categorize(engine, roomsFolder);
     PrintLeftOutRooms(rooms);
+    WarnOfCoverageHoles(engine, rooms, options.genre);
     GenerationRun run(engine);
     // Ctrl-C during the run: the abort button, tested at the run's next test point.
     host.OnInterrupt([&run] { run.State().abortRequested = true; });
@@ -182,49 +159,12 @@ int Generate(GenerateRequest& request) {
 void AddGenerateCommand(CLI::App& app, int& exitStatus) {
   auto* command = app.add_subcommand(
       "generate", "Generate a level from the room library into level1.vmf beside the program.");
-  auto request = std::make_shared<GenerateRequest>();
-  for (const GaugeSetting& gauge : RunGauges()) AddGaugeOption(*command, *request, gauge);
-  command->add_option("--genre", request->options.genre, "the genre whose rooms are used (Combo1)")
-      ->capture_default_str();
-  for (const CheckSetting& check : RunChecks()) {
-    if (ReadByCompileStageOnly(check)) continue;
-    bool RunOptions::*field = check.field;
-    const std::string caption = std::string(check.caption) + " (" + std::string(check.name) + ")";
-    if (check.startTicked) {
-      command->add_flag_callback("--no-" + std::string(check.flag),
-                                 [request, field] { request->options.*field = false; },
-                                 "untick: " + caption);
-    } else {
-      command->add_flag("--" + std::string(check.flag), request->options.*field, caption);
-    }
-  }
-  command->add_option("--seed", request->seed,
-                      "custom seed, a whole number of at most 10 characters; the same seed and "
-                      "settings give the same level");
-  for (const GaugeSetting& gauge : TimeGauges()) AddGaugeOption(*command, *request, gauge);
-  const ChoiceSetting& season = SeasonSetting();
-  command
-      ->add_option("--" + std::string(season.flag), request->options.*season.field,
-                   std::string(season.help))
-      ->check(CLI::Range(0, static_cast<int>(season.items.size()) - 1))
-      ->capture_default_str();
-  const RangeSetting& latitude = LatitudeSetting();
-  command
-      ->add_option("--" + std::string(latitude.flag), request->options.*latitude.field,
-                   std::string(latitude.help) + " (" + Range(latitude.min, latitude.max) + ")")
-      ->check(CLI::Range(latitude.min, latitude.max))
-      ->capture_default_str();
-  command->add_option("--rooms", request->rooms, "room library folder (default: rooms beside the program)");
-  command->add_option("--data", request->data,
-                      "folder of itemdata.ini, gundata.ini, npcdata.ini (default: beside the program)");
+  auto request = std::make_shared<SingleRequest>();
+  AddGenerateFlags(*command, request);
   command->add_option("--out", request->out,
                       "level file to write, a regular file or a new path, replaced only by a "
                       "complete level (default: level1.vmf beside the program)");
   command->add_option("--preview", request->preview, "also draw the level from above into this PNG file");
-  command->add_option("--restarts", request->maxRestarts,
-                      "how often a run whose rooms leave the world bounds starts again")
-      ->check(CLI::Range(0, 1000))
-      ->capture_default_str();
   auto* compile = command->add_flag(
       "--compile", request->compile,
       "compile the level with the game kit's tools and move it into the game's map folder");

@@ -3,7 +3,10 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
+#include <system_error>
 
 #include "categorize.h"
 #include "clock.h"
@@ -15,19 +18,18 @@
 #include "program_folder.h"
 #include "random_source.h"
 #include "room_catalogue.h"
+#include "room_coverage.h"
 #include "terminal_host.h"
 
 namespace vendrel::cli {
 namespace {
 
-constexpr const char* kTypeNames[] = {"two way", "turn",      "three way", "crossing",
-                                      "alley",   "game start", "game end"};
 constexpr char kSideLetters[] = {'N', 'E', 'S', 'W'};
 
 std::string TypeText(const RoomCell& type) {
   const auto code = type.Whole();
-  if (code && *code >= 0 && *code <= 6) return std::to_string(*code) + " " + kTypeNames[*code];
-  if (code && *code == 29) return "29 blocked by room test";
+  if (code && !RoomTypeName(*code).empty()) return std::to_string(*code) + " " + RoomTypeName(*code);
+  if (code && *code == kBlockedTypeCode) return "29 blocked by room test";
   return type.text;
 }
 
@@ -43,7 +45,44 @@ std::string ConnectorText(const RoomRow& room) {
   return text.empty() ? "-" : text;
 }
 
-int ListRooms(const std::filesystem::path& roomsFolder) {
+std::string FileSize(const RoomRow& room) {
+  std::error_code error;
+  const auto bytes = std::filesystem::file_size(room.File(), error);
+  return error ? "?" : std::to_string(bytes);
+}
+
+// The genre asked for, or every genre the library's rooms name.
+std::vector<long long> CoveredGenres(const RoomTable& table, std::optional<long long> genre) {
+  if (genre) return {*genre};
+  std::set<long long> genres;
+  for (const RoomRow& room : table.rows) {
+    if (const auto found = room[kGenreColumn].Whole(); found && room.unreadable.empty()) genres.insert(*found);
+  }
+  if (genres.empty()) genres.insert(0);
+  return {genres.begin(), genres.end()};
+}
+
+void PrintRooms(const RoomTable& table, const std::filesystem::path& roomsFolder,
+                std::optional<long long> genre) {
+  std::printf("%-28s %-28s %-16s %5s  %-14s %-16s %7s\n", "FILE", "NAME", "TYPE", "GENRE",
+              "CONNECTORS", "AUTHOR", "BYTES");
+  std::size_t listed = 0;
+  for (const RoomRow& room : table.rows) {
+    if (genre && room[kGenreColumn].Whole() != genre) continue;
+    ++listed;
+    std::printf("%-28s %-28s %-16s %5s  %-14s %-16s %7s", ToRight(room[kPathColumn].text).text.c_str(),
+                room[kNameColumn].text.c_str(), TypeText(room[kTypeColumn]).c_str(),
+                room[kGenreColumn].text.c_str(), ConnectorText(room).c_str(),
+                room[kAuthorColumn].text.c_str(), FileSize(room).c_str());
+    if (const std::string why = RoomUnfitness(room); !why.empty()) {
+      std::printf("  (unusable, never chosen: %s)", why.c_str());
+    }
+    std::printf("\n");
+  }
+  std::printf("%zu rooms in %s\n", listed, roomsFolder.string().c_str());
+}
+
+int ListRooms(const std::filesystem::path& roomsFolder, std::optional<long long> genre) {
   TerminalHost host(true, true);
   SystemClock clock;
   RandomSource random(clock);
@@ -54,17 +93,10 @@ int ListRooms(const std::filesystem::path& roomsFolder) {
   try {
     const RoomTable table = Categorize(engine, roomsFolder);
     PrintLeftOutRooms(table);
-    std::printf("%-28s %-28s %5s  %-16s %s\n", "FILE", "NAME", "GENRE", "TYPE", "CONNECTORS");
-    for (const RoomRow& room : table.rows) {
-      std::string connectors = ConnectorText(room);
-      if (const std::string why = RoomUnfitness(room); !why.empty()) {
-        connectors += "  (unusable, never chosen: " + why + ")";
-      }
-      std::printf("%-28s %-28s %5s  %-16s %s\n", ToRight(room[kPathColumn].text).text.c_str(),
-                  room[kNameColumn].text.c_str(), room[kGenreColumn].text.c_str(),
-                  TypeText(room[kTypeColumn]).c_str(), connectors.c_str());
+    PrintRooms(table, roomsFolder, genre);
+    for (const long long covered : CoveredGenres(table, genre)) {
+      std::printf("\n%s", CoverageTableText(CoverageOf(table, covered)).c_str());
     }
-    std::printf("%zu rooms in %s\n", table.RoomCount(), roomsFolder.string().c_str());
     return 0;
   } catch (const MapErrorExit& error) {
     std::cerr << "vendrel-cli rooms: " << error.what() << "\n";
@@ -75,11 +107,17 @@ int ListRooms(const std::filesystem::path& roomsFolder) {
 }  // namespace
 
 void AddRoomsCommand(CLI::App& app, int& exitStatus) {
-  auto* command = app.add_subcommand("rooms", "List the room library: file, name, genre, type, connectors.");
+  auto* command = app.add_subcommand(
+      "rooms",
+      "List the room library (file, name, type, genre, connectors, author, size) and what each "
+      "genre's runs can ask of it against the rooms that fit.");
   auto folder = std::make_shared<std::string>();
+  auto genre = std::make_shared<std::optional<long long>>();
   command->add_option("--rooms", *folder, "the room library folder (default: rooms beside the program)");
-  command->callback([folder, &exitStatus] {
-    exitStatus = ListRooms(folder->empty() ? RoomsFolder(ProgramFolder()) : std::filesystem::path(*folder));
+  command->add_option("--genre", *genre, "only this genre's rooms and coverage (default: every genre)");
+  command->callback([folder, genre, &exitStatus] {
+    exitStatus = ListRooms(folder->empty() ? RoomsFolder(ProgramFolder()) : std::filesystem::path(*folder),
+                           *genre);
   });
 }
 

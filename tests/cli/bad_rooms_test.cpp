@@ -95,6 +95,27 @@ TEST_F(BadRoomsTest, GenerateWarnsBeforeTheRunLogsTheSameLinesAndNeverUsesTheRoo
   }
 }
 
+// The bundled library's one alley with a size 2 connector gone: a maze that leads a
+// size 2 way into a dead end finds no room.
+TEST_F(BadRoomsTest, RoomsShowsTheHoleAndGenerateWarnsOfItBeforeTheRun) {
+  std::filesystem::remove(Rooms() / "LoadingDock.rgr");
+  const std::string warning =
+      "genre 0 has no room for an alley (type 4) entered through a size 2 connector on its own "
+      "side 0; a run that needs one stops with \"Could not find any rooms to match current "
+      "room connection type! (4)\".";
+
+  const testing::CommandRun rooms = Run("rooms --genre 0");
+  EXPECT_EQ(rooms.status, 0) << Errors();
+  EXPECT_THAT(rooms.output, HasSubstr("4 alley           2     0     -     -     -  <- no room\n"));
+  EXPECT_THAT(rooms.output, HasSubstr("4 alley           1     5     -     -     -\n"));
+  EXPECT_THAT(rooms.output, HasSubstr("SniperNest.rgr               Sniper Nest                  4 alley              0  N1             Vendrel"));
+  EXPECT_THAT(rooms.output, HasSubstr("41 rooms in "));
+
+  Run("generate --seed 7 --size 12 --out level.vmf");
+  EXPECT_THAT(Errors(), HasSubstr("warning: " + warning + "\n"));
+  EXPECT_THAT(LogText(), HasSubstr("] Warning: " + warning + "\r\n"));
+}
+
 struct BrokenRoomCase {
   std::string name;
   std::function<void(std::string&)> breakRoom;

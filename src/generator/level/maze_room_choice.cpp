@@ -32,9 +32,10 @@ LevelPlan ChooseMazeAndRooms(const Engine& engine, const RunOptions& options, co
   const auto direction = static_cast<Direction>(engine.random.Draw() * 4 + 1);
   engine.log.Log("Fetching maze line with " + std::to_string(state.roomsPerLevel) + " rooms.", false,
                  true);
-  level.mazeLine = GetGoodLine(engine, surface,
-                               {state.roomsPerLevel, StartKind::GameStart, EndKind::GameEnd, direction})
-                       .line;
+  const GoodLine good =
+      GetGoodLine(engine, surface, {state.roomsPerLevel, StartKind::GameStart, EndKind::GameEnd, direction});
+  level.mazeLine = good.line;
+  state.mazeAttempts = good.attempts;
   level.roomsDrawn = state.roomsPerLevel;
   const DirList directions = MapDirection(engine, level.mazeLine);
   if (state.abortRequested) return level;

@@ -42,6 +42,7 @@ PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const L
         GetReady(engine, assembly, record.file, offset, record.depth, state.nextId, cell.turns,
                  placed, state.abortRequested);
     record.endId = state.nextId;
+    record.entityRowsEnd = assembly.entityLines.size();
     if (prepared.aborted) {
       result.rooms.pop_back();
       result.end = PlacementEnd::Aborted;

@@ -22,6 +22,7 @@ struct PlacedRoom {
   float depth = 0;
   long long firstId = 0;  // the room's identifiers run from here to endId - 1
   long long endId = 0;
+  std::size_t entityRowsEnd = 0;  // the level's entity rows up to here are of this room and earlier ones
 };
 
 enum class PlacementEnd { Placed, Aborted, RestartRequested };

@@ -42,18 +42,23 @@ std::string RoomUnfitness(const RoomRow& room) {
 }
 
 RoomCatalogue RoomCatalogue::Build(const Engine& engine, const RoomTable& table) {
-  RoomCatalogue catalogue;
   const std::size_t count = table.RoomCount();
   engine.log.Log("Categorizing " + std::to_string(count) + " rooms...");
-  for (std::size_t i = 0; i < count; ++i) {
-    MrProg(engine.host, static_cast<double>(i + 1) * 100 / static_cast<double>(count));
+  return RoomCatalogue(table, [&engine, count](std::size_t row) {
+    MrProg(engine.host, static_cast<double>(row + 1) * 100 / static_cast<double>(count));
     engine.host.Yield();
+  });
+}
+
+RoomCatalogue::RoomCatalogue(const RoomTable& table,
+                             const std::function<void(std::size_t row)>& eachRoom) {
+  for (std::size_t i = 0; i < table.RoomCount(); ++i) {
+    if (eachRoom) eachRoom(i);
     const RoomRow& room = table.rows[i];
     // The scan has reported the rooms left out.
     if (!RoomUnfitness(room).empty()) continue;
-    catalogue.Add(i, *room[kGenreColumn].Whole(), *room[kTypeColumn].Whole(), room.Connectors());
+    Add(i, *room[kGenreColumn].Whole(), *room[kTypeColumn].Whole(), room.Connectors());
   }
-  return catalogue;
 }
 
 void RoomCatalogue::Add(std::size_t row, long long genre, long long typeCode,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -27,6 +28,10 @@ class RoomCatalogue {
   // Sorts the table's rooms in, showing progress and yielding per room. Rooms that cannot
   // be placed (RoomUnfitness) are left out; the scan's report says why.
   static RoomCatalogue Build(const Engine& engine, const RoomTable& table);
+  // The same sorting without a word to anyone; `eachRoom` hears every row before it is
+  // sorted in.
+  explicit RoomCatalogue(const RoomTable& table,
+                         const std::function<void(std::size_t row)>& eachRoom = {});
 
   // Rows of the rooms of a genre and type.
   const std::vector<std::size_t>& Rooms(long long genre, long long typeCode) const;

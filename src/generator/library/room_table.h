@@ -31,6 +31,9 @@ inline constexpr int kPathColumn = 19;
 inline constexpr int kCommentColumn = 20;
 inline constexpr int kAuthorColumn = 21;
 
+// The type code room test mode gives every other room of the tested type.
+inline constexpr long long kBlockedTypeCode = 29;
+
 // Columns of connector direction 0..3: x, y, z (part 0..2) and the size (part 3).
 constexpr int ConnectorColumn(int direction, int part) { return 3 + 4 * direction + part; }
 

@@ -32,12 +32,14 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
   if (!state_.restartPending) engine_.random.StartRun();
   state_.restartPending = false;
   state_.skyName.clear();
+  state_.mazeAttempts = 0;
   RunOutcome outcome;
 
   const SunValues sun = CalcSunAngle(inputs.options);
   const LevelPlan level =
       ChooseMazeAndRooms(engine_, inputs.options, sun, inputs.rooms, surface_, state_);
   outcome.mazeLine = level.mazeLine;
+  outcome.mazeAttempts = state_.mazeAttempts;
   outcome.plan = level.cells;
   if (state_.abortRequested) {
     outcome.end = RunEnd::Aborted;
@@ -80,6 +82,13 @@ RunOutcome GenerationRun::Run(const RunInputs& inputs) {
                   std::to_string(state_.roomsPerLevel + 1) + "/" + cells + ")");
   engine_.host.Yield();
   outcome.entitiesByClass = CountEntityClasses(entityLines);
+  std::size_t roomStart = 0;
+  for (const PlacedRoom& room : outcome.rooms) {
+    outcome.entitiesByRoom.push_back(CountEntityClasses(
+        Items(entityLines.begin() + static_cast<std::ptrdiff_t>(roomStart),
+              entityLines.begin() + static_cast<std::ptrdiff_t>(room.entityRowsEnd))));
+    roomStart = room.entityRowsEnd;
+  }
   WriteEntites(writer, entityLines);
   working.MoveIntoPlace();
 

@@ -40,12 +40,15 @@ struct RunOutcome {
   std::filesystem::path levelFile;
   std::string mazeLine;
   int roomsDrawn = 0;
+  int mazeAttempts = 0;
   int cells = 0;
   std::string skyName;
   long long identifiers = 0;  // the world's and every one the rooms were given
   std::map<std::string, int> entitiesByClass;
   std::vector<PlannedCell> plan;
   std::vector<PlacedRoom> rooms;
+  // What each placed room brought into the level, in the order of `rooms`.
+  std::vector<std::map<std::string, int>> entitiesByRoom;
 };
 
 // The generation run of one window: its state lives here between runs, so that the

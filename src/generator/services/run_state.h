@@ -18,6 +18,9 @@ struct RunState {
   int levelCount = 0;
   // Rooms drawn for the level; while a level is placed, its cell count.
   int roomsPerLevel = 0;
+  // Maze lines made for the level until one passed the surface test; kept here so that a
+  // run that fails after its maze still tells.
+  int mazeAttempts = 0;
   long long nextId = 2;
   std::string skyName;
 };

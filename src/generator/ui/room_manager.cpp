@@ -1,7 +1,9 @@
 #include "room_manager.h"
 
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -13,6 +15,7 @@
 #include "number_text.h"
 #include "progress.h"
 #include "room_catalogue.h"
+#include "room_coverage.h"
 #include "room_list.h"
 #include "room_type_caption.h"
 
@@ -79,6 +82,21 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
   description_ = Value("RM_Description", "Description:", *form, details);
   problem_ = Value("RM_Problem", "Left out:", *form, details);
 
+  auto* coverageFrame = new QGroupBox("Coverage", this);
+  coverageFrame->setObjectName("RM_CoverageFrame");
+  coverageFrame->setAccessibleName(coverageFrame->title());
+  coverage_ = new QPlainTextEdit(coverageFrame);
+  coverage_->setObjectName("RM_Coverage");
+  coverage_->setAccessibleName("Coverage");
+  coverage_->setReadOnly(true);
+  coverage_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  coverage_->setFocusPolicy(Qt::StrongFocus);
+  coverage_->setTabChangesFocus(true);
+  coverage_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  coverage_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  auto* coverageLayout = new QVBoxLayout(coverageFrame);
+  coverageLayout->addWidget(coverage_);
+
   picture3_ = Picture("Picture3", QStyle::SP_MediaPlay, kTestThisRoom, this);
   picture4_ = Picture("Picture4", QStyle::SP_TrashIcon, "Delete This Room", this);
   auto* command11 = NamedButton("Command11", "Refresh", this);
@@ -104,6 +122,7 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(listColumn, 1);
   layout->addLayout(detailColumn, 1);
+  layout->addWidget(coverageFrame, 2);
 
   auto handle = [this](void (RoomManager::*handler)()) {
     return [this, handler] { runHandler([this, handler] { (this->*handler)(); }); };
@@ -160,14 +179,21 @@ void RoomManager::RefreshRoomList() {
 
 void RoomManager::RoomList_Click() { ShowDetails(roomList_->currentRow()); }
 
+void RoomManager::ShowCoverage(long long genre) {
+  coverage_->setPlainText(FromEngineText(CoverageTableText(CoverageOf(table_, genre))));
+}
+
 void RoomManager::ShowDetails(int entry) {
   if (entry < 0 || static_cast<std::size_t>(entry) >= table_.RoomCount()) {
     for (QLabel* label : {roomName_, roomType_, genre_, size_, author_, description_, problem_}) {
       label->clear();
     }
+    ShowCoverage(0);
     return;
   }
   const RoomRow& row = table_.rows[static_cast<std::size_t>(entry)];
+  // The genre of the room in view; a room of no readable genre shows the first genre.
+  ShowCoverage(row[kGenreColumn].Whole().value_or(0));
   roomName_->setText(CellText(row[kNameColumn]));
   roomType_->setText(FromEngineText(RoomTypeCaption(row[kTypeColumn])));
   genre_->setText("Genre #" + CellText(row[kGenreColumn]));

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
 #include <filesystem>
@@ -14,7 +15,7 @@
 namespace vendrel::generator_ui {
 
 // `RoomManagerFrame`: browse the room library, read a room's details (and why the run
-// leaves it out, if it does), delete a room file, start the room kit, and switch room
+// leaves it out, if it does) and its genre's coverage, delete a room file, start the room kit, and switch room
 // test mode, which leaves the chosen room the only one of its type.
 class RoomManager final : public QGroupBox {
  public:
@@ -49,6 +50,9 @@ class RoomManager final : public QGroupBox {
  private:
   void RefreshRoomList();
   void ShowDetails(int entry);
+  // The "Coverage" view: what a run of the genre can ask for against the rooms that fit,
+  // as the table stands, so blocks of room test mode count.
+  void ShowCoverage(long long genre);
   // The button's caption, the picture and the window's caption follow the mode.
   void SetRoomTestMode(bool on);
   // "Test This Room", "Delete This Room" and their pictures: usable only with rooms listed.
@@ -67,6 +71,7 @@ class RoomManager final : public QGroupBox {
   QLabel* author_;
   QLabel* description_;
   QLabel* problem_;
+  QPlainTextEdit* coverage_;
   QPushButton* command7_;
   QPushButton* command8_;
   QLabel* picture3_;

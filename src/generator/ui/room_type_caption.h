@@ -6,8 +6,6 @@
 
 namespace vendrel::generator_ui {
 
-inline constexpr long long kBlockedTypeCode = 29;
-
 // The room manager's caption of a room type cell: "1 (One way part)" to "7 (Game End)",
 // "(This room is blocked)", or "<unknown> (Not Supported)".
 std::string_view RoomTypeCaption(const RoomCell& typeCell);

@@ -96,6 +96,15 @@ TEST_F(GenerationRunTest, WritesTheLevelFileReplacingTheOldAndLogsItsStages) {
   EXPECT_FALSE(std::filesystem::exists(folder / "temp.dta"));
   EXPECT_EQ(outcome.identifiers, run.State().nextId - 1);
   EXPECT_EQ(outcome.entitiesByClass.at("info_player_start"), 1);
+  EXPECT_GE(outcome.mazeAttempts, 1);
+  // Each room's census: the start room brings the player start, and together they make the level's.
+  ASSERT_EQ(outcome.entitiesByRoom.size(), outcome.rooms.size());
+  EXPECT_EQ(outcome.entitiesByRoom.front().at("info_player_start"), 1);
+  std::map<std::string, int> summed;
+  for (const auto& room : outcome.entitiesByRoom) {
+    for (const auto& [className, count] : room) summed[className] += count;
+  }
+  EXPECT_EQ(summed, outcome.entitiesByClass);
 
   const std::string logText = LogText();
   const std::string cells = std::to_string(outcome.cells);

@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <QPlainTextEdit>
+
 #include "room_type_caption.h"
 #include "window_fixture.h"
 
@@ -96,6 +98,20 @@ TEST_F(RoomManagerTest, RoomTestModeBlocksTheOtherRoomsOfItsTypeUntilRestored) {
   EXPECT_TRUE(Find<QWidget>("Picture3")->isVisible());
   EXPECT_THAT(TypeCaptions(),
               ElementsAre("2 (Turn part)", "2 (Turn part)", "2 (Turn part)", "1 (One way part)"));
+}
+
+TEST_F(RoomManagerTest, CoverageCountsTheRoomsRoomTestModeBlocksAsMissing) {
+  auto coverage = [this] { return Find<QPlainTextEdit>("RM_Coverage")->toPlainText().toStdString(); };
+  EXPECT_EQ(Find<QWidget>("RM_CoverageFrame")->accessibleName(), "Coverage");
+  EXPECT_EQ(Find<QWidget>("RM_Coverage")->focusPolicy(), Qt::StrongFocus);
+  EXPECT_THAT(coverage(), ::testing::HasSubstr("Coverage of genre 0: 4 usable rooms\n0 blocked"));
+  EXPECT_THAT(coverage(), ::testing::HasSubstr("1 turn            1     3     3     -     -\n"));
+  EXPECT_THAT(coverage(), ::testing::HasSubstr("5 game start      -   any 0  <- no room\n"));
+
+  Select("beta.rgr");
+  Find<QPushButton>("Command7")->click();
+  EXPECT_THAT(coverage(), ::testing::HasSubstr("Coverage of genre 0: 2 usable rooms\n2 blocked"));
+  EXPECT_THAT(coverage(), ::testing::HasSubstr("1 turn            1     1     1     -     -\n"));
 }
 
 TEST_F(RoomManagerTest, DeletingAsksAndCancelKeepsTheRoom) {

@@ -9,7 +9,7 @@
 namespace vendrel {
 
 // A host that shows nothing, answers every question Yes or with its default and counts
-// yields, so a benchmark times the engine alone.
+// yields: for a benchmark that times the engine alone, or runs no one watches.
 class QuietHost final : public Host {
  public:
   void SetStatus(std::string_view) override {}
