@@ -49,6 +49,8 @@ class RoomManager final : public QGroupBox {
  private:
   void RefreshRoomList();
   void ShowDetails(int entry);
+  // The room from above, or why it cannot be drawn.
+  void ShowPicture(const std::filesystem::path& roomFile);
   // The button's caption, the picture and the window's caption follow the mode.
   void SetRoomTestMode(bool on);
   // "Test This Room", "Delete This Room" and their pictures: usable only with rooms listed.
@@ -67,6 +69,7 @@ class RoomManager final : public QGroupBox {
   QLabel* author_;
   QLabel* description_;
   QLabel* problem_;
+  QLabel* picture_;
   QPushButton* command7_;
   QPushButton* command8_;
   QLabel* picture3_;
