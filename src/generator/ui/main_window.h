@@ -87,6 +87,7 @@ class MainWindow final : public QWidget {
   const RoomManager& Rooms() const { return *roomManager_; }
   const std::filesystem::path& AccountFolder() const { return accountFolder_; }
   startup::StartUpFlow& StartUp() { return *startUp_; }
+  LevelPreviewPanel& Preview() const { return *previewPanel_; }
   // Set once the program has ended: the exit status it ended with.
   std::optional<int> ExitStatus() const { return exitStatus_; }
 

@@ -93,7 +93,7 @@ TEST_F(CompileTest, CompileAnywayRunsTheToolsInOrderMovesTheLevelAndStartsTheGam
   std::vector<bool> frameShown;
   dialogs->onMessage = [&](const vendrel::testing::RecordedMessage& box) {
     if (box.title == "Generating done!") {
-      pictureBeforeQuestion = !window->findChild<LevelPreviewPanel*>()->Picture().isNull();
+      pictureBeforeQuestion = !window->Preview().Picture().isNull();
     }
   };
   WhileYielding([&] { frameShown.push_back(Find<QWidget>("CompileFrame")->isVisible()); },
