@@ -91,7 +91,8 @@ bool MainWindow::GenerateLevel(const RunOptions& options) {
     testSurf_->ShowPicture(run_.Surface().Picture());
   }
   bool again = false;
-  if (outcome.end == RunEnd::Done) {
+  // A window closed during the run ends the program: nothing is compiled after that.
+  if (outcome.end == RunEnd::Done && !exitStatus_) {
     // The abort button has nothing left to stop; the compile frame has its own exit.
     abortButton_->setVisible(false);
     const AfterCheck next = CheckLevel(outcome.levelFile, options);

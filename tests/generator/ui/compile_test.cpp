@@ -47,6 +47,14 @@ class CompileTest : public WindowFixture {
     EXPECT_TRUE(pressed);
   }
 
+  // A tool left running holds the test until ctest's time-out.
+  void WaitUntilTheToolAndItsChildAreGone() const {
+    while (!vendrel::testing::Gone(install.Marker("tool.pid")) ||
+           !vendrel::testing::Gone(install.Marker("child.pid"))) {
+      usleep(10000);
+    }
+  }
+
   vendrel::testing::StandInInstallation install;
 };
 
@@ -125,11 +133,7 @@ TEST_F(CompileTest, EmergencyExitDuringVisKillsItAndStartsNoFurtherTool) {
   EXPECT_FALSE(std::filesystem::exists(install.MapsFolder() / "level1.bsp"));
   EXPECT_FALSE(Find<QWidget>("CompileFrame")->isVisible());
   EXPECT_THAT(LogText(), HasSubstr("] Aborted compilation...\r\n"));
-  // A tool left running would hold this test until ctest's time-out.
-  while (!vendrel::testing::Gone(install.Marker("tool.pid")) ||
-         !vendrel::testing::Gone(install.Marker("child.pid"))) {
-    usleep(10000);
-  }
+  WaitUntilTheToolAndItsChildAreGone();
   EXPECT_TRUE(Find<QWidget>("Command1")->isEnabled());
   EXPECT_FALSE(ended);
 }
@@ -138,13 +142,22 @@ TEST_F(CompileTest, ClosingTheWindowWhileAToolRunsKillsItAndEndsTheProgram) {
   UseSeed("7");
   install.HangingTool("vbsp.exe");
   WhenStarted("started", [&] { window->close(); });
-  while (!vendrel::testing::Gone(install.Marker("tool.pid")) ||
-         !vendrel::testing::Gone(install.Marker("child.pid"))) {
-    usleep(10000);
-  }
+  WaitUntilTheToolAndItsChildAreGone();
   EXPECT_THAT(install.TraceLines(), SizeIs(1));
   EXPECT_EQ(ended, 0);
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CompileTest, ClosingTheWindowDuringTheRunLeavesNothingToCompile) {
+  UseSeed("7");
+  WhileYielding(
+      [&] {
+        if (window->isVisible() && Text("StatusLabel").startsWith("Generating room 2")) window->close();
+      },
+      [&] { Find<QPushButton>("Command1")->click(); });
+  EXPECT_THAT(dialogs->Titles(), ElementsAre("Continiune?"));
+  EXPECT_THAT(install.TraceLines(), ::testing::IsEmpty());
+  EXPECT_EQ(ended, 0);
 }
 
 }  // namespace
