@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vendrel {
 namespace {
@@ -62,6 +63,23 @@ MessageAnswer QtDialogs::Message(std::string_view title, std::string_view text, 
   // Closing the box with Escape counts as its safe answer.
   if (buttons == MessageButtons::OkCancel) box.setEscapeButton(QMessageBox::Cancel);
   return Answer(box.exec());
+}
+
+std::size_t QtDialogs::Choose(std::string_view title, std::string_view text, MessageIcon icon,
+                              const std::vector<std::string>& choices) {
+  QMessageBox box(BoxIcon(icon), FromEngineText(title), FromEngineText(text), QMessageBox::NoButton,
+                  &window_);
+  std::vector<QAbstractButton*> buttons;
+  for (const std::string& choice : choices) {
+    QPushButton* button = box.addButton(FromEngineText(choice), QMessageBox::AcceptRole);
+    button->setAccessibleName(button->text());
+    buttons.push_back(button);
+  }
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (box.clickedButton() == buttons[i]) return i;
+  }
+  return 0;
 }
 
 std::optional<std::string> QtDialogs::Ask(std::string_view title, std::string_view prompt,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host.h"
 
@@ -18,6 +19,9 @@ class Dialogs {
                                 MessageButtons buttons) = 0;
   virtual std::optional<std::string> Ask(std::string_view title, std::string_view prompt,
                                          std::string_view defaultText) = 0;
+  // A box whose buttons name the choices themselves; returns the index of the one pressed.
+  virtual std::size_t Choose(std::string_view title, std::string_view text, MessageIcon icon,
+                             const std::vector<std::string>& choices) = 0;
 };
 
 // QMessageBox and QInputDialog over the given window.
@@ -28,6 +32,8 @@ class QtDialogs final : public Dialogs {
                         MessageButtons buttons) override;
   std::optional<std::string> Ask(std::string_view title, std::string_view prompt,
                                  std::string_view defaultText) override;
+  std::size_t Choose(std::string_view title, std::string_view text, MessageIcon icon,
+                     const std::vector<std::string>& choices) override;
 
  private:
   QWidget& window_;

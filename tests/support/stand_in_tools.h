@@ -12,6 +12,17 @@
 
 namespace vendrel::testing {
 
+// A process that was killed is gone, or a zombie nobody reaped yet.
+inline bool Gone(const std::filesystem::path& pidFile) {
+  std::string pid;
+  std::ifstream(pidFile) >> pid;
+  std::ifstream stat("/proc/" + pid + "/stat");
+  std::string text;
+  if (!std::getline(stat, text)) return true;
+  const std::size_t end = text.rfind(") ");
+  return end != std::string::npos && text[end + 2] == 'Z';
+}
+
 // An account folder with stand-ins for the compile tools and the game: shell scripts that
 // note in a trace file their name, each argument in brackets, their process id, process
 // group, nice value and scheduling policy (5 is SCHED_IDLE), then do what the test says.

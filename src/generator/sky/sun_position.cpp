@@ -36,7 +36,8 @@ SunValues CalcSunAngle(const RunOptions& options) {
   if (options.season == kWinter) e += latitude > 0 ? -kSeasonTilt : kSeasonTilt;
   sun.sunElevation = static_cast<float>(FoldElevation(e));
   // nearbyint rounds halves to the even neighbour.
-  sun.sunAngleText = FormatNumber(std::nearbyint(sun.sunElevation * 10.0) / 10) + "\u00B0";
+  sun.sunAngle = std::nearbyint(sun.sunElevation * 10.0) / 10;
+  sun.sunAngleText = FormatNumber(sun.sunAngle) + "\u00B0";
 
   double a = options.clockBar / 48.0 * 360;
   if (latitude < 0) a = 360 - a;

@@ -15,7 +15,8 @@ struct SunValues {
   float sunAzimuth = 0;      // degrees, 0 to below 360
   float moonLight = 0;       // 0, 0.25, 0.5, 0.75 or 1
   int moonImage = 0;         // the moon phase picture, 1 to 5
-  std::string sunAngleText;  // the elevation to one decimal and a degree sign
+  double sunAngle = 0;       // the elevation to one decimal, as the window shows it
+  std::string sunAngleText;  // the same with a point and a degree sign
 };
 
 // The sun and moon from the clock, moon, season and latitude settings.

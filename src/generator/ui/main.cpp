@@ -7,12 +7,14 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The splash hands over to the main window, which may hide for the account window: the
+  // program ends by its own unload, not when no window happens to show.
+  QApplication::setQuitOnLastWindowClosed(false);
   const std::filesystem::path folder = vendrel::ProgramFolder();
   vendrel::SystemClock clock;
   vendrel::RandomSource random(clock);
   vendrel::generator_ui::MainWindow window({folder, folder, clock, random, nullptr});
   window.Form_Load();
   if (const auto status = window.ExitStatus()) return *status;
-  window.show();
   return QApplication::exec();
 }

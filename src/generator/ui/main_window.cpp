@@ -7,25 +7,13 @@
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <clocale>
-#include <fstream>
 #include <string>
 
 #include "map_error.h"
 #include "named_controls.h"
-#include "path_text.h"
 #include "progress.h"
 
 namespace vendrel::generator_ui {
-namespace {
-
-// Strips the line end, whether the file was written with CR LF or LF.
-std::string TrimLineEnd(std::string line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-  return line;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     : QWidget(parent),
@@ -40,7 +28,11 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
           *statusLabel_, [this](double percent) { progg_->MrProg(percent); }, *dialogs_)),
       log_(std::make_unique<LogService>(*host_, clock_, programFolder_)),
       engine_{*host_, clock_, random_, *log_, programFolder_},
-      run_(engine_) {
+      run_(engine_),
+      startUp_(std::make_unique<startup::StartUpFlow>(
+          *host_, programFolder_, std::move(setup.winePrefix),
+          startup::MainWindowHooks{[this] { show(); }, [this] { hide(); },
+                                   [this] { Form_Load(); }, [this] { Form_Unload(); }})) {
   setObjectName("MainWindow");
   setWindowTitle(kCaption);
   endProgram = [](int status) { QCoreApplication::exit(status); };
@@ -61,6 +53,10 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     setWindowTitle(caption);
   };
   testSurf_ = new TestSurfWindow(this);
+  compileFrame_ = new startup::CompileFrame(this);
+  // Shown over the settings, which must not show through.
+  compileFrame_->setAutoFillBackground(true);
+  previewPanel_ = new LevelPreviewPanel(this);
 
   settings_ = new QWidget(this);
   auto* settingsLayout = new QHBoxLayout(settings_);
@@ -87,6 +83,9 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   auto* panels = new QGridLayout;
   panels->addWidget(settings_, 0, 0);
   panels->addWidget(roomManager_, 0, 0);
+  panels->addWidget(compileFrame_, 0, 0);
+  panels->addWidget(previewPanel_, 0, 1);
+  panels->setColumnStretch(0, 1);
   auto* status = new QHBoxLayout;
   status->addWidget(progg_);
   status->addWidget(statusLabel_, 1);
@@ -107,7 +106,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   connect(command6_, &QPushButton::clicked, this,
           [this] { Guarded([this] { Command6_Click(); }); });
   BuildShortcuts();
-  resize(1180, 720);
+  resize(1260, 740);
 }
 
 MainWindow::~MainWindow() {
@@ -148,63 +147,6 @@ void MainWindow::EndProgram(int status) {
   testSurf_->hide();
   hide();
   endProgram(status);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  // A run in progress ends at its next test point and may still log on its way out; the
-  // log then closes with the window, since a closed log would be opened afresh and emptied.
-  run_.State().abortRequested = true;
-  restartTimer_->stop();
-  testSurf_->close();
-  if (!running_) log_->Close();
-  event->accept();
-}
-
-void MainWindow::Form_Load() {
-  Guarded([this] {
-    combo1_->setCurrentIndex(0);
-    run_.Surface().SetShowSurf(false);
-    log_->SetLogEnabled(true);
-    latitude_ = 0;
-    combo2_->setCurrentIndex(SeasonSetting().start);
-    picture1_->DrawLatitudeLine(TwipsFromLatitude(latitude_));
-    latitudBox_->setText(QString::number(latitude_) + QChar(0xB0));
-    CalcSunAngle();
-    ReadAccount();
-    roomManager_->Categorize();
-    log_->Log(std::string("Standard Decimal Symbol set to: ") + std::localeconv()->decimal_point,
-              false, true);
-    MrProg(*host_, 0);
-    host_->SetStatus("Ready...");
-  });
-}
-
-void MainWindow::ReadAccount() {
-  accountFolder_.clear();
-  std::ifstream ini(programFolder_ / "cindrpath.ini", std::ios::binary);
-  std::string useStored;
-  std::string folder;
-  if (ini && std::getline(ini, useStored) && std::getline(ini, folder) &&
-      TrimLineEnd(useStored) == "1") {
-    const std::filesystem::path account = TrimLineEnd(folder);
-    std::error_code error;
-    if (std::filesystem::is_regular_file(account / "cinderfall" / "cindr.exe", error) &&
-        std::filesystem::is_regular_file(account / "sourcesdk" / "bin" / "vbsp.exe", error)) {
-      accountFolder_ = account;
-    }
-  }
-  userAccount_->setText(accountFolder_.empty()
-                            ? QString("No account")
-                            : FromEngineText(ToRight(accountFolder_.string()).text));
-}
-
-void MainWindow::Command5_Click() {
-  if (changeAccount) {
-    changeAccount();
-    return;
-  }
-  host_->Message("Change Account", "The account window is not available in this version.",
-                 MessageIcon::Information, MessageButtons::Ok);
 }
 
 void MainWindow::Command6_Click() {

@@ -13,32 +13,38 @@
 #include <memory>
 #include <optional>
 
+#include "compile_frame.h"
 #include "compile_main.h"
 #include "dialogs.h"
 #include "gradomat.h"
+#include "level_preview_panel.h"
 #include "progress_picture.h"
 #include "qt_window_host.h"
 #include "room_manager.h"
+#include "start_up_flow.h"
 #include "sun_position.h"
 #include "test_surf_window.h"
+#include "wine_registry.h"
 #include "world_map.h"
 
 namespace vendrel::generator_ui {
 
 // What the window runs on: its program folder, the folder of the spawn data files, the
-// clock and the random source, and the boxes (real ones when left out).
+// clock and the random source, the boxes (real ones when left out) and the Wine prefix
+// whose registry may name the Steam folder.
 struct WindowSetup {
   std::filesystem::path programFolder;
   std::filesystem::path dataFolder;
   const Clock& clock;
   RandomSource& random;
   std::unique_ptr<Dialogs> dialogs;
+  std::filesystem::path winePrefix = WinePrefix();
 };
 
 // The generator's main window: the settings, the time of day, the generate and abort
-// buttons, the status and progress, and the room manager panel. Every handler turns a
-// click into engine calls and shows what the engine reports; an engine error ends the
-// program in order through EndProgram.
+// buttons, the status and progress, the room manager panel, the picture of the last level
+// and the compile frame. Every handler turns a click into engine calls and shows what the
+// engine reports; an engine error ends the program in order through EndProgram.
 class MainWindow final : public QWidget {
  public:
   static constexpr const char* kCaption = "Vendrel 0.9.34";
@@ -47,9 +53,12 @@ class MainWindow final : public QWidget {
   explicit MainWindow(WindowSetup setup, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The initialisation: start values, the account from "cindrpath.ini" if it names a
-  // usable one, the room scan, "Ready...".
+  // The first pass shows the splash and hides the window; the pass its timer starts sets
+  // the start values and takes the stored account (else shows the account window), scans
+  // the rooms, reads the decimal symbol and says "Ready...".
   void Form_Load();
+  // Closes the log and every window of the program, and ends it.
+  void Form_Unload();
 
   void Command1_Click();
   void AbortButton_Click();
@@ -77,12 +86,11 @@ class MainWindow final : public QWidget {
   const LogService& Log() const { return *log_; }
   const RoomManager& Rooms() const { return *roomManager_; }
   const std::filesystem::path& AccountFolder() const { return accountFolder_; }
+  startup::StartUpFlow& StartUp() { return *startUp_; }
+  LevelPreviewPanel& Preview() const { return *previewPanel_; }
   // Set once the program has ended: the exit status it ended with.
   std::optional<int> ExitStatus() const { return exitStatus_; }
 
-  // The account window arrives with the installation work; until it is connected here,
-  // "Change Account" says it is not available.
-  std::function<void()> changeAccount;
   // Ends the event loop; tests replace it.
   std::function<void(int status)> endProgram;
 
@@ -97,7 +105,14 @@ class MainWindow final : public QWidget {
   void CalcSunAngle();
   void SetRunControlsEnabled(bool enabled);
   void ShowRoomManager(bool show);
-  void ReadAccount();
+  enum class AfterCheck { Compile, GenerateAgain, LeaveUncompiled };
+  // The written level read back, checked and drawn into the preview panel; a level that
+  // fails the check is compiled only when the player says so.
+  AfterCheck CheckLevel(const std::filesystem::path& levelFile, const RunOptions& options);
+  // The compile stage after "Done!"; a started game ends the program.
+  void CompileLevel(const std::filesystem::path& levelFile, const RunOptions& options);
+  // One generation run and its compile stage; true when another run is to follow.
+  bool GenerateLevel(const RunOptions& options);
   QWidget* BuildSettings();
   QWidget* BuildTimeFrames();
   void BuildShortcuts();
@@ -113,11 +128,14 @@ class MainWindow final : public QWidget {
   std::unique_ptr<LogService> log_;
   Engine engine_;
   GenerationRun run_;
+  std::unique_ptr<startup::StartUpFlow> startUp_;
 
   QGroupBox* frame1_ = nullptr;
   QGroupBox* frame2_ = nullptr;
   QWidget* settings_ = nullptr;
   RoomManager* roomManager_ = nullptr;
+  startup::CompileFrame* compileFrame_ = nullptr;
+  LevelPreviewPanel* previewPanel_ = nullptr;
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
   QPushButton* command5_ = nullptr;
@@ -144,6 +162,7 @@ class MainWindow final : public QWidget {
   SunValues sun_;
   std::filesystem::path accountFolder_;
   bool running_ = false;
+  bool compiling_ = false;
   std::optional<int> exitStatus_;
 };
 

@@ -11,12 +11,14 @@
 
 #include "categorize.h"
 #include "dialogs.h"
+#include "map_format_error.h"
 #include "named_controls.h"
 #include "number_text.h"
 #include "progress.h"
 #include "room_catalogue.h"
 #include "room_coverage.h"
 #include "room_list.h"
+#include "room_picture.h"
 #include "room_type_caption.h"
 
 namespace vendrel::generator_ui {
@@ -25,6 +27,7 @@ namespace {
 constexpr const char* kTestThisRoom = "Test This Room";
 constexpr const char* kRestoreTestMode = "Restore Room Test Mode";
 constexpr int kYieldsAfterDelete = 7;
+constexpr int kPictureSize = 240;
 
 QLabel* Value(const char* name, const char* caption, QFormLayout& form, QWidget* parent) {
   auto* value = new QLabel(parent);
@@ -81,6 +84,13 @@ RoomManager::RoomManager(const Engine& engine, QWidget* parent)
   author_ = Value("RM_Author", "Author:", *form, details);
   description_ = Value("RM_Description", "Description:", *form, details);
   problem_ = Value("RM_Problem", "Left out:", *form, details);
+  picture_ = new QLabel(details);
+  picture_->setObjectName("RM_Picture");
+  picture_->setAccessibleName("Room picture");
+  picture_->setAlignment(Qt::AlignCenter);
+  picture_->setWordWrap(true);
+  picture_->setMinimumSize(kPictureSize, kPictureSize);
+  form->addRow(picture_);
 
   auto* coverageFrame = new QGroupBox("Coverage", this);
   coverageFrame->setObjectName("RM_CoverageFrame");
@@ -185,7 +195,8 @@ void RoomManager::ShowCoverage(long long genre) {
 
 void RoomManager::ShowDetails(int entry) {
   if (entry < 0 || static_cast<std::size_t>(entry) >= table_.RoomCount()) {
-    for (QLabel* label : {roomName_, roomType_, genre_, size_, author_, description_, problem_}) {
+    for (QLabel* label :
+         {roomName_, roomType_, genre_, size_, author_, description_, problem_, picture_}) {
       label->clear();
     }
     ShowCoverage(0);
@@ -209,6 +220,18 @@ void RoomManager::ShowDetails(int entry) {
     asScanned[kTypeColumn] = RoomCell::FromItem("0");
   const std::string why = RoomUnfitness(asScanned);
   problem_->setText(why.empty() ? QString("No") : "Yes: " + FromEngineText(why));
+  ShowPicture(file);
+}
+
+void RoomManager::ShowPicture(const std::filesystem::path& roomFile) {
+  try {
+    const QImage picture = preview::PreviewRoom(roomFile);
+    picture_->setPixmap(QPixmap::fromImage(picture.scaled(kPictureSize, kPictureSize,
+                                                          Qt::KeepAspectRatio,
+                                                          Qt::SmoothTransformation)));
+  } catch (const MapFormatError& error) {
+    picture_->setText("No picture: " + FromEngineText(error.what()));
+  }
 }
 
 void RoomManager::Command7_Click() {

@@ -53,6 +53,8 @@ class RoomManager final : public QGroupBox {
   // The "Coverage" view: what a run of the genre can ask for against the rooms that fit,
   // as the table stands, so blocks of room test mode count.
   void ShowCoverage(long long genre);
+  // The room from above, or why it cannot be drawn.
+  void ShowPicture(const std::filesystem::path& roomFile);
   // The button's caption, the picture and the window's caption follow the mode.
   void SetRoomTestMode(bool on);
   // "Test This Room", "Delete This Room" and their pictures: usable only with rooms listed.
@@ -72,6 +74,7 @@ class RoomManager final : public QGroupBox {
   QLabel* description_;
   QLabel* problem_;
   QPlainTextEdit* coverage_;
+  QLabel* picture_;
   QPushButton* command7_;
   QPushButton* command8_;
   QLabel* picture3_;

@@ -66,30 +66,46 @@ void MainWindow::Command1_Click() {
         return;
       }
     }
-    host_->SetStatus("Reserving memory...");
-    MrProg(*host_, 85);
-    host_->Yield();
-    const LocalTime now = clock_.Now();
-    log_->Log("Process started at " + DateText(now) + " " + TimeText(now), false, true);
-
-    running_ = true;
-    SetRunControlsEnabled(false);
-    abortButton_->setVisible(true);
-    host_->Yield();
-
-    ApplySeed(options, random_);
-    const RunOutcome outcome = run_.CompileMain(
-        {options, roomManager_->Table(), dataFolder_, DefaultLevelPaths(programFolder_)});
-    if (run_.Surface().ShowSurf() && !run_.Surface().Picture().Empty()) {
-      testSurf_->ShowPicture(run_.Surface().Picture());
+    // The player asked for this level already: a level generated again is not asked for.
+    while (GenerateLevel(options)) {
     }
-    running_ = false;
-    abortButton_->setVisible(false);
-    SetRunControlsEnabled(true);
-    state.abortRequested = false;
-    MrProg(*host_, 0);
-    if (outcome.end == RunEnd::RestartRequested) restartTimer_->start();
   });
+}
+
+bool MainWindow::GenerateLevel(const RunOptions& options) {
+  host_->SetStatus("Reserving memory...");
+  MrProg(*host_, 85);
+  host_->Yield();
+  const LocalTime now = clock_.Now();
+  log_->Log("Process started at " + DateText(now) + " " + TimeText(now), false, true);
+
+  running_ = true;
+  SetRunControlsEnabled(false);
+  abortButton_->setVisible(true);
+  host_->Yield();
+
+  ApplySeed(options, random_);
+  const RunOutcome outcome = run_.CompileMain(
+      {options, roomManager_->Table(), dataFolder_, DefaultLevelPaths(programFolder_)});
+  if (run_.Surface().ShowSurf() && !run_.Surface().Picture().Empty()) {
+    testSurf_->ShowPicture(run_.Surface().Picture());
+  }
+  bool again = false;
+  // A window closed during the run ends the program: nothing is compiled after that.
+  if (outcome.end == RunEnd::Done && !exitStatus_) {
+    // The abort button has nothing left to stop; the compile frame has its own exit.
+    abortButton_->setVisible(false);
+    const AfterCheck next = CheckLevel(outcome.levelFile, options);
+    if (next == AfterCheck::Compile) CompileLevel(outcome.levelFile, options);
+    again = next == AfterCheck::GenerateAgain;
+  }
+  running_ = false;
+  abortButton_->setVisible(false);
+  SetRunControlsEnabled(true);
+  run_.State().abortRequested = false;
+  MrProg(*host_, 0);
+  if (outcome.end == RunEnd::RestartRequested) restartTimer_->start();
+  return again && !exitStatus_;
 }
 
 void MainWindow::AbortButton_Click() { run_.State().abortRequested = true; }

@@ -6,8 +6,7 @@ namespace vendrel::generator_ui {
 
 void MainWindow::CalcSunAngle() {
   sun_ = vendrel::CalcSunAngle(ReadRunOptions());
-  // The degree sign comes from the engine as UTF-8.
-  sunAngleBox_->setText(QString::fromStdString(sun_.sunAngleText));
+  sunAngleBox_->setText(FromEngineText(log_->Number(sun_.sunAngle)) + QChar(0xB0));
   moonBox_->setPixmap(QPixmap(QString(":/vendrel/moon%1.png").arg(sun_.moonImage)));
 }
 

@@ -39,17 +39,6 @@ struct RecordingFrame : CompileFrameView {
   std::vector<std::string> output;
 };
 
-// A process that was killed is gone, or a zombie nobody reaped yet.
-bool Gone(const std::filesystem::path& pidFile) {
-  std::string pid;
-  std::ifstream(pidFile) >> pid;
-  std::ifstream stat("/proc/" + pid + "/stat");
-  std::string text;
-  if (!std::getline(stat, text)) return true;
-  const std::size_t end = text.rfind(") ");
-  return end != std::string::npos && text[end + 2] == 'Z';
-}
-
 class CompileStageTest : public ::testing::Test {
  protected:
   CompileStageTest() { install.WorkingTools(); }
@@ -149,7 +138,7 @@ TEST_F(CompileStageTest, EmergencyExitKillsTheRunningToolWithItsChildAndStartsNo
   EXPECT_EQ(outcome.end, CompileEnd::Aborted);
   EXPECT_TRUE(stage.CompileAbort());
   EXPECT_GE(yieldsWhileRunning, 3);
-  while (!Gone(install.Marker("tool.pid")) || !Gone(install.Marker("child.pid"))) usleep(10000);
+  while (!testing::Gone(install.Marker("tool.pid")) || !testing::Gone(install.Marker("child.pid"))) usleep(10000);
 
   const auto trace = install.TraceLines();
   ASSERT_EQ(trace.size(), 2u) << "no RAD";

@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, EveryGaugeHasItsRangeStartValueLabelBarTypeAndColours) {
 
 TEST_F(MainWindowTest, EveryCheckBoxHasItsCaptionAndStartState) {
   const std::pair<const char*, bool> starts[] = {
-      {"AAR", false},       {"SH", false},     {"FP", false},         {"RunMapCheck", true},
+      {"AAR", false},       {"SH", false},     {"FP", false},         {"Frame1/RunMapCheck", true},
       {"DetStatus", false}, {"LogFile", true}, {"RCUnhidden", false}, {"CustomSeed", false}};
   for (const auto& [name, ticked] : starts) {
     EXPECT_EQ(Find<QCheckBox>(name)->isChecked(), ticked) << name;
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, EveryCheckBoxHasItsCaptionAndStartState) {
   EXPECT_EQ(Text("AAR"), "Armed and Ready       (All Weapons)");
   EXPECT_EQ(Text("SH"), "Silent Halls              (No Mosters)");
   EXPECT_EQ(Text("FP"), "Flashlight Power!      (Skip Lights)");
-  EXPECT_EQ(Text("RunMapCheck"), "Start cindr and run map automaticly after compile");
+  EXPECT_EQ(Text("Frame1/RunMapCheck"), "Start cindr and run map automaticly after compile");
   EXPECT_EQ(Text("DetStatus"), "Show More Detailed Status");
   EXPECT_EQ(Text("LogFile"), "Write Log File");
   EXPECT_EQ(Text("RCUnhidden"), "Advanced users only: Run compiler unhidden");
@@ -171,51 +171,6 @@ TEST_F(MainWindowTest, TheCheckBoxesSteerTheLogAndTheSeedBox) {
   EXPECT_TRUE(Find<QWidget>("CustomSeedBox")->isEnabled());
   Find<QCheckBox>("CustomSeed")->setChecked(false);
   EXPECT_FALSE(Find<QWidget>("CustomSeedBox")->isEnabled());
-}
-
-TEST_F(MainWindowTest, ChangeAccountWaitsForTheAccountWindow) {
-  Find<QPushButton>("Command5")->click();
-  ASSERT_EQ(dialogs->messages.size(), 1u);
-  EXPECT_EQ(dialogs->messages[0].title, "Change Account");
-  EXPECT_EQ(dialogs->messages[0].text, "The account window is not available in this version.");
-
-  int opened = 0;
-  window->changeAccount = [&opened] { ++opened; };
-  Find<QPushButton>("Command5")->click();
-  EXPECT_EQ(opened, 1);
-  EXPECT_EQ(dialogs->messages.size(), 1u);
-}
-
-TEST(MainWindowStartTest, TakesTheStoredAccountOnlyWhenItHoldsTheGameAndTheKit) {
-  vendrel::testing::TempFolder account;
-  std::filesystem::create_directories(account / "cinderfall");
-  std::filesystem::create_directories(account.Path() / "sourcesdk" / "bin");
-  vendrel::testing::WriteFile(account / "cinderfall/cindr.exe", "MZ");
-  struct Case {
-    std::string ini;
-    bool kit;
-    bool taken;
-  };
-  const Case cases[] = {{"1\r\n" + account.Path().string() + "\r\n", true, true},
-                        {"0\r\n" + account.Path().string() + "\r\n", true, false},
-                        {"1\r\n" + account.Path().string() + "\r\n", false, false},
-                        {"", true, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.ini);
-    vendrel::testing::TempFolder program;
-    if (!c.ini.empty()) vendrel::testing::WriteFile(program / "cindrpath.ini", c.ini);
-    const auto vbsp = account.Path() / "sourcesdk/bin/vbsp.exe";
-    if (c.kit)
-      vendrel::testing::WriteFile(vbsp, "MZ");
-    else
-      std::filesystem::remove(vbsp);
-    vendrel::testing::FixedClock clock;
-    RandomSource random(clock);
-    MainWindow window({program.Path(), testing::kSpawnData, clock, random,
-                       std::make_unique<testing::ScriptedDialogs>()});
-    window.Form_Load();
-    EXPECT_EQ(window.AccountFolder(), c.taken ? account.Path() : std::filesystem::path());
-  }
 }
 
 }  // namespace

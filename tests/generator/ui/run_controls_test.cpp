@@ -66,7 +66,8 @@ TEST_F(RunControlsTest, ARunDisablesTheSettingsShowsAbortAndGivesThemBack) {
   EXPECT_EQ(statuses.front(), "Reserving memory...");
   EXPECT_THAT(states, Contains(std::vector<bool>(std::size(kRunControls), false)));
   EXPECT_THAT(abortShown, Contains(true));
-  EXPECT_EQ(Text("StatusLabel"), "Done!");
+  // The fixture's rooms are open to the void; the check says so after "Done!".
+  EXPECT_EQ(Text("StatusLabel"), "Level check: 1 fault");
   EXPECT_THAT(RunControlStates(), Each(true));
   EXPECT_FALSE(Find<QWidget>("AbortButton")->isVisible());
   EXPECT_TRUE(Find<ProgressPicture>("Progg")->Lines().empty());
@@ -140,7 +141,7 @@ TEST_F(RunControlsTest, TheRoomTestModeNoteJoinsTheConfirmation) {
   Find<QPushButton>("Command6")->click();
   Find<QListWidget>("RoomList")->setCurrentRow(0);
   Find<QPushButton>("Command7")->click();
-  dialogs->answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
+  dialogs->answers = {MessageAnswer::Cancel};
   Find<QPushButton>("Command1")->click();
   EXPECT_EQ(dialogs->messages.back().text,
             "The creation will now begin! Note that you are in room test mode. One of your rooms "
@@ -192,12 +193,13 @@ TEST_F(RestartTest, TheCountdownShowsInTheStatusAndClicksGenerateWithoutAsking) 
   EXPECT_FALSE(timer->isActive());
   EXPECT_TRUE(std::filesystem::exists(LevelFile()));
   EXPECT_EQ(window->State().restartCountdown, 99);
-  EXPECT_THAT(dialogs->Titles(), ElementsAre("Continiune?")) << "the restart did not ask";
+  EXPECT_THAT(dialogs->Titles(), Contains("Continiune?").Times(1)) << "the restart did not ask";
 
   std::filesystem::remove(LevelFile());
   Find<QPushButton>("Command1")->click();
   EXPECT_TRUE(std::filesystem::exists(LevelFile()));
-  EXPECT_THAT(dialogs->Titles(), ElementsAre("Continiune?")) << "every later click skips it too";
+  EXPECT_THAT(dialogs->Titles(), Contains("Continiune?").Times(1))
+      << "every later click skips it too";
 }
 
 TEST(SetRandomizedOptionsTest, TheGaugesStayInTheirRanges) {

@@ -6,11 +6,13 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "account_file.h"
 #include "categorize.h"
 #include "fixed_clock.h"
 #include "main_window.h"
@@ -26,13 +28,18 @@ namespace vendrel::generator_ui::testing {
 using vendrel::testing::RecordedMessage;
 
 // Answers the window's boxes from a script, as a player at the screen would, and keeps
-// every box; unscripted boxes get OK (or Yes).
+// every box; a box with a standing answer for its title gets that one, other unscripted
+// boxes get OK (or Yes), and an unscripted choice the last of its buttons.
 class ScriptedDialogs final : public Dialogs {
  public:
   MessageAnswer Message(std::string_view title, std::string_view text, MessageIcon icon,
                         MessageButtons buttons) override {
     messages.push_back({std::string(title), std::string(text), icon, buttons});
     if (onMessage) onMessage(messages.back());
+    if (const auto standing = standingAnswers.find(std::string(title));
+        standing != standingAnswers.end()) {
+      return standing->second;
+    }
     if (!answers.empty()) {
       const MessageAnswer answer = answers.front();
       answers.pop_front();
@@ -44,6 +51,16 @@ class ScriptedDialogs final : public Dialogs {
                                  std::string_view defaultText) override {
     return std::string(defaultText);
   }
+  std::size_t Choose(std::string_view title, std::string_view text, MessageIcon icon,
+                     const std::vector<std::string>& buttons) override {
+    messages.push_back({std::string(title), std::string(text), icon, MessageButtons::Ok});
+    choiceButtons.push_back(buttons);
+    if (onMessage) onMessage(messages.back());
+    if (choices.empty()) return buttons.size() - 1;
+    const std::size_t choice = choices.front();
+    choices.pop_front();
+    return choice;
+  }
 
   std::vector<std::string> Titles() const {
     std::vector<std::string> titles;
@@ -53,6 +70,9 @@ class ScriptedDialogs final : public Dialogs {
 
   std::vector<RecordedMessage> messages;
   std::deque<MessageAnswer> answers;
+  std::map<std::string, MessageAnswer> standingAnswers;
+  std::vector<std::vector<std::string>> choiceButtons;
+  std::deque<std::size_t> choices;
   std::function<void(const RecordedMessage&)> onMessage;
 };
 
@@ -68,27 +88,57 @@ inline void WriteSmallLibrary(const std::filesystem::path& rooms, int halfWidth 
   }
 }
 
+// An account folder with the game and the three tools, for start-up to find; the files
+// that are there already (stand-ins that run) are kept.
+inline void WriteAccount(const std::filesystem::path& account) {
+  for (const char* file : {"cinderfall/cindr.exe", "sourcesdk/bin/vbsp.exe",
+                           "sourcesdk/bin/vvis.exe", "sourcesdk/bin/vrad.exe"}) {
+    if (std::filesystem::exists(account / file)) continue;
+    std::filesystem::create_directories((account / file).parent_path());
+    vendrel::testing::WriteFile(account / file, "MZ");
+  }
+}
+
 // The main window on a temporary program folder with a fixed clock, scripted boxes and
-// the program's end caught.
+// the program's end caught, started past its splash with a stored default account. The
+// player leaves the compile stage at its first question unless a test says otherwise.
 class WindowFixture : public ::testing::Test {
  protected:
   // Rooms are written before the window starts, so its first scan finds them.
   void Start(RandomSource& randomSource) {
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window = std::make_unique<MainWindow>(
-        WindowSetup{folder.Path(), kSpawnData, clock, randomSource, std::move(scripted)});
-    window->endProgram = [this](int status) { ended = status; };
-    window->Form_Load();
-    window->show();
+    WriteAccount(account);
+    ASSERT_TRUE(WriteAccountFile(program, {true, account.string()}));
+    StartWithoutAccount(randomSource);
+    ASSERT_TRUE(window->isVisible());
   }
   void Start() { Start(random); }
+  // The first pass shows the splash, its timer the second.
+  void StartWithoutAccount(RandomSource& randomSource) {
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    dialogs->standingAnswers = {{"Generating done!", MessageAnswer::Cancel},
+                                {"Abort?", MessageAnswer::Yes}};
+    window = std::make_unique<MainWindow>(WindowSetup{program, kSpawnData, clock, randomSource,
+                                                      std::move(scripted), folder / "prefix"});
+    window->endProgram = [this](int status) { ended = status; };
+    window->Form_Load();
+    window->StartUp().Splash().Timer1_Timer();
+  }
 
+  // By objectName; "Frame/Name" for a name that two frames use ("RunMapCheck").
   template <typename Widget>
-  Widget* Find(const char* name) const {
-    auto* widget = window->findChild<Widget*>(name);
-    if (widget == nullptr) ADD_FAILURE() << "no widget " << name;
-    return widget;
+  Widget* Find(const char* path) const {
+    QObject* scope = window.get();
+    const QStringList names = QString(path).split('/');
+    for (qsizetype i = 0; i + 1 < names.size() && scope != nullptr; ++i) {
+      scope = scope->findChild<QWidget*>(names[i]);
+    }
+    const auto found = scope ? scope->findChildren<Widget*>(names.back()) : QList<Widget*>();
+    if (found.size() != 1) {
+      ADD_FAILURE() << found.size() << " widgets " << path;
+      return nullptr;
+    }
+    return found.front();
   }
   // The text a label, box, button or frame shows.
   QString Text(const char* name) const {
@@ -100,8 +150,8 @@ class WindowFixture : public ::testing::Test {
     ADD_FAILURE() << name << " shows no text";
     return {};
   }
-  std::filesystem::path Rooms() const { return RoomsFolder(folder.Path()); }
-  std::filesystem::path LevelFile() const { return folder / "level1.vmf"; }
+  std::filesystem::path Rooms() const { return RoomsFolder(program); }
+  std::filesystem::path LevelFile() const { return program / "level1.vmf"; }
 
   // Calls `watch` at every yield of the event loop while `action` runs.
   void WhileYielding(const std::function<void()>& watch, const std::function<void()>& action) {
@@ -113,6 +163,10 @@ class WindowFixture : public ::testing::Test {
   }
 
   vendrel::testing::TempFolder folder;
+  vendrel::testing::TempFolder steam;
+  // A test may move both before it starts the window.
+  std::filesystem::path program = folder.Path();
+  std::filesystem::path account = steam / "steamapps" / "player";
   vendrel::testing::FixedClock clock;
   RandomSource random{clock};
   ScriptedDialogs* dialogs = nullptr;

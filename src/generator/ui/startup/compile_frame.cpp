@@ -21,7 +21,7 @@ CompileFrame::CompileFrame(QWidget* parent) : QGroupBox(QStringLiteral("Compilin
   setAccessibleName(title());
   const QString runMap = QStringLiteral("Start Cinderfall automaticly after Compile is done");
   runMapCheck_ = Named(new QCheckBox(runMap), "RunMapCheck", runMap);
-  auto* abortFrame = Named(new QGroupBox(QStringLiteral("Abort Compilation")), "Frame4",
+  auto* abortFrame = Named(new QGroupBox(QStringLiteral("Abort Compilation")), "AbortCompilationFrame",
                            QStringLiteral("Abort Compilation"));
   command3_ = Named(new QPushButton(QStringLiteral("Emergency Exit")), "Command3",
                     QStringLiteral("Emergency Exit"));

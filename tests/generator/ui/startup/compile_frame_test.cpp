@@ -45,7 +45,7 @@ TEST_F(CompileFrameTest, ShowsItsTextsAndItsOwnLaunchBox) {
   EXPECT_EQ(Control<QLabel>("Label21").text(),
             "If you suddenly realized that you've got to be at work in 5 minutes or your computer "
             "hang up, press this handy button:");
-  EXPECT_EQ(Control<QGroupBox>("Frame4").title(), "Abort Compilation");
+  EXPECT_EQ(Control<QGroupBox>("AbortCompilationFrame").title(), "Abort Compilation");
   EXPECT_EQ(Control<QPushButton>("Command3").text(), "Emergency Exit");
   testing::ExpectReachable(Control<QPushButton>("Command3"));
   testing::ExpectReachable(Control<QCheckBox>("RunMapCheck"));
