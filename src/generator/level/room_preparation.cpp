@@ -8,7 +8,6 @@
 #include "map_error.h"
 #include "map_format_error.h"
 #include "number_text.h"
-#include "room_file.h"
 #include "room_printer.h"
 #include "room_rotation.h"
 #include "room_trimming.h"
@@ -94,13 +93,14 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
 
   Stopwatch stopwatch(engine.clock);
   stopwatch.StartTimer();
-  std::vector<std::size_t> itemLines;
-  Items room;
+  const RoomBody* read = nullptr;
   try {
-    room = ReadRoomBody(roomFilePath, itemLines);
+    read = &assembly.roomFiles.Read(roomFilePath);
   } catch (const MapFormatError& error) {
     RoomFileError(engine, error);
   }
+  const std::vector<std::size_t>& itemLines = read->lines;
+  Items room = read->items;
   timings.read = stopwatch.EndTimer();
 
   const std::string_view spawnKind = ChooseSpawnKind(engine.random, assembly.enemyMix);
