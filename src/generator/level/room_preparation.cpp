@@ -9,7 +9,6 @@
 #include "map_format_error.h"
 #include "number_text.h"
 #include "room_printer.h"
-#include "room_rotation.h"
 #include "room_trimming.h"
 #include "room_value_error.h"
 #include "stopwatch.h"
@@ -105,18 +104,11 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
 
   const std::string_view spawnKind = ChooseSpawnKind(engine.random, assembly.enemyMix);
 
-  stopwatch.StartTimer();
-  try {
-    Rotator(room, rotations);
-  } catch (const RoomValueError& error) {
-    RoomValueFault(engine, roomFilePath, itemLines, error);
-  }
-  timings.turn = stopwatch.EndTimer();
-
+  // One walk turns and moves the room, so its time shows as the move's.
   stopwatch.StartTimer();
   TranslationResult moved;
   try {
-    moved = SetOrigins(room, offset, cellConnectors);
+    moved = TurnAndMove(room, rotations, offset, cellConnectors);
   } catch (const RoomValueError& error) {
     RoomValueFault(engine, roomFilePath, itemLines, error);
   }
