@@ -28,12 +28,15 @@ std::string RoomMap(int solids) {
       "versioninfo\r\n{\r\n\"editorversion\" \"400\"\r\n}\r\nworld\r\n{\r\n\"id\" \"1\"\r\n";
   for (int solid = 0; solid < solids; ++solid) {
     text += "solid\r\n{\r\n\"id\" \"" + std::to_string(solid) + "\"\r\n";
-    for (int side = 0; side < 6; ++side) {
-      text +=
-          "side\r\n{\r\n\"id\" \"1\"\r\n\"plane\" \"(-512 " + std::to_string(side * 64) +
-          " 0) (-512 512 0) (512 512 128.5)\"\r\n\"material\" \"CONCRETE/CONCRETEFLOOR001A\"\r\n"
-          "\"uaxis\" \"[1 0 0 0] 0.25\"\r\n\"vaxis\" \"[0 -1 0 0] 0.25\"\r\n\"rotation\" "
-          "\"0\"\r\n}\r\n";
+    // The floor slab of a room, a closed box, once for each solid.
+    for (const char* plane :
+         {"(-512 512 0) (512 512 0) (512 -512 0)", "(-512 -512 -16) (512 -512 -16) (512 512 -16)",
+          "(-512 512 0) (-512 -512 0) (-512 -512 -16)", "(512 512 -16) (512 -512 -16) (512 -512 0)",
+          "(512 512 0) (-512 512 0) (-512 512 -16)", "(512 -512 -16) (-512 -512 -16) (-512 -512 0)"}) {
+      text += "side\r\n{\r\n\"id\" \"1\"\r\n\"plane\" \"" + std::string(plane) +
+              "\"\r\n\"material\" \"CONCRETE/CONCRETEFLOOR001A\"\r\n"
+              "\"uaxis\" \"[1 0 0 0] 0.25\"\r\n\"vaxis\" \"[0 -1 0 0] 0.25\"\r\n\"rotation\" "
+              "\"0\"\r\n}\r\n";
     }
     text += "editor\r\n{\r\n\"color\" \"0 180 0\"\r\n}\r\n}\r\n";
   }
@@ -69,7 +72,10 @@ int main() {
         vendrel::roomkit::DeployRoom({host, display, random, folder / "rooms"}, map);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (result.outcome != vendrel::roomkit::DeployOutcome::Deployed) return 1;
+    if (result.outcome != vendrel::roomkit::DeployOutcome::Deployed) {
+      std::fprintf(stderr, "deploy_bench: the room was not deployed: %s\n", result.fault.c_str());
+      return 1;
+    }
     best = std::min(best, seconds);
   }
   const double megabytes = static_cast<double>(std::filesystem::file_size(map)) / (1 << 20);

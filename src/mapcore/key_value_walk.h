@@ -3,10 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "number_text.h"
-#include "quoted_excerpt.h"
 #include "room_text.h"
-#include "room_value_error.h"
 
 namespace vendrel {
 
@@ -32,25 +29,6 @@ void ForEachKey(const Items& items, Visit visit) {
     if (!visit(i)) return;
     i += 2;
   }
-}
-
-// Walks the key and value pairs of a room's items: `keyOf` names the keys an operation
-// changes (its value-initialised result, None, for any other item) and `change(key, i)`
-// rewrites room[i], the value after that key, returning false to stop the walk. A value
-// that is not a number where one is needed is reported at its place.
-template <typename KeyOf, typename Change>
-void WalkKeyValues(Items& room, KeyOf keyOf, Change change) {
-  ForEachKey(room, [&](std::size_t keyAt) {
-    const auto key = keyOf(room[keyAt]);
-    if (key == decltype(key){}) return true;
-    const std::size_t i = keyAt + 1;
-    try {
-      return change(key, i);
-    } catch (const NumberTextError& error) {
-      throw RoomValueError(i, room[keyAt], room[i],
-                           "holds " + QuotedExcerpt(error.Text()) + " where a number is needed");
-    }
-  });
 }
 
 }  // namespace vendrel

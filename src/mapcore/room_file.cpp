@@ -10,6 +10,7 @@
 #include "level_writer.h"
 #include "map_format_error.h"
 #include "map_text_check.h"
+#include "map_text_items.h"
 
 namespace vendrel {
 namespace {
@@ -192,6 +193,7 @@ Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& 
     body.reserve(static_cast<std::size_t>(bytes / 12));
     itemLines.reserve(static_cast<std::size_t>(bytes / 12));
   }
+  MapTextItems kept(body, itemLines);
   while (items.Next(item)) {
     if (item == kEndOfRoomMarker) {
       if (const auto fault =
@@ -200,8 +202,7 @@ Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& 
       }
       return body;
     }
-    body.emplace_back(item);
-    itemLines.push_back(items.Line());
+    kept.Add(item, items.Line());
   }
   throw MapFormatError(file, items.Line() + 1, "the room file ends before its end line");
 }

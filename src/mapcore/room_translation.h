@@ -31,5 +31,8 @@ struct TranslationResult {
 // The first point of every plane is tested against the world bounds. Throws
 // RoomValueError when a field it must add to is not a number or a texture scale is zero.
 TranslationResult SetOrigins(Items& room, const Vec3& offset, ConnectorPositions& cellConnectors);
+// Rotator(room, rotations) and then SetOrigins, in one walk over the room's items.
+TranslationResult TurnAndMove(Items& room, int rotations, const Vec3& offset,
+                              ConnectorPositions& cellConnectors);
 
 }  // namespace vendrel

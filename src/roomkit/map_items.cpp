@@ -7,6 +7,7 @@
 #include "map_fault.h"
 #include "map_format_error.h"
 #include "map_text_check.h"
+#include "map_text_items.h"
 #include "room_trimming.h"
 
 namespace vendrel::roomkit {
@@ -38,6 +39,7 @@ MapItems ReadMapItems(const std::filesystem::path& mapFile) {
     // An empty item with another item after it on its line stands where a key belongs.
     std::size_t emptyItemLine = 0;
     bool emptyItemOpen = false;
+    MapTextItems kept(map.items, map.lines);
     while (tokenizer.Next(item)) {
       if (emptyItemOpen && tokenizer.Line() == emptyItemLine) {
         throw RoomFault(NamelessKeyFault(emptyItemLine, item));
@@ -55,8 +57,7 @@ MapItems ReadMapItems(const std::filesystem::path& mapFile) {
         emptyItemOpen = true;
         emptyItemLine = tokenizer.Line();
       }
-      map.items.emplace_back(item);
-      map.lines.push_back(tokenizer.Line());
+      kept.Add(item, tokenizer.Line());
     }
   } catch (const MapFormatError& error) {
     throw RoomFault("Your map file couldn't be read: " + std::string(error.what()));

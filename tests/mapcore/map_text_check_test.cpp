@@ -140,6 +140,15 @@ INSTANTIATE_TEST_SUITE_P(
         BodyFaultCase{"TextureAxisNotFinite", 6, "\"uaxis\" \"[1 0 0 0] -inf\"", false, 28,
                       "the value \"[1 0 0 0] -inf\" of \"uaxis\" holds \"-inf\", which is not a "
                       "finite number"},
+        // A 10 MB line is refused as a short one is, without keeping its items.
+        BodyFaultCase{"LongLineOfCommas", 13, std::string(10 << 20, ','), false, 35,
+                      "the item \"\" follows the key \"\" and its value on their line"},
+        BodyFaultCase{"LongLineOfQuotes", 13, std::string(10 << 20, '"'), false, 35,
+                      "the item \"\" follows the key \"\" and its value on their line"},
+        BodyFaultCase{"ControlByteFarAlongALongLine", 13,
+                      std::string(1 << 20, ',') + "\x01" + std::string(1 << 20, ','), false, 35,
+                      "an item holds the control byte 1 (a binary file, or line ends other than "
+                      "CR LF)"},
         BodyFaultCase{"TextureAxisWord", 6, "\"uaxis\" \"[1 0 x 0] 0.25\"", false, 28,
                       "the value \"[1 0 x 0] 0.25\" of \"uaxis\" holds \"x\" where a number is "
                       "needed"}),

@@ -179,5 +179,31 @@ TEST(LevelCheck, BrokenFilesGiveFindings) {
   }
 }
 
+// Runs of empty items are kept only as far as they change the pairing of keys and values.
+TEST(LevelMapReading, LongRunsOfEmptyItemsPairAsShortOnesDo) {
+  const testing::TempFolder folder;
+  for (const char fill : {',', '"'}) {
+    testing::WriteFile(folder / "level.vmf",
+                       "entity\r\n{\r\n\"targetname\"," + std::string(10 << 20, fill) +
+                           "\r\n\"origin\" \"0 0 64\"\r\n" + std::string(4, ',') +
+                           "\"classname\",\"light\"\r\n}\r\n");
+    const LinedItems read = ReadLinedItems(folder / "level.vmf");
+    EXPECT_LT(read.items.size(), 20u);
+    std::vector<BlockProblem> problems;
+    const MapBlock root = ParseBlocks(read, problems);
+    EXPECT_THAT(problems, IsEmpty());
+    ASSERT_EQ(root.children.size(), 1u);
+    const MapBlock& entity = root.children.front();
+    ASSERT_EQ(entity.keys.size(), 3u) << fill;
+    EXPECT_EQ(entity.keys[0].key, "targetname");
+    EXPECT_EQ(entity.keys[0].value, "");
+    EXPECT_EQ(entity.keys[1].key, "origin");
+    EXPECT_EQ(entity.keys[1].value, "0 0 64");
+    EXPECT_EQ(entity.keys[2].key, "classname");
+    EXPECT_EQ(entity.keys[2].value, "light");
+    EXPECT_EQ(entity.keys[2].line, 5u);
+  }
+}
+
 }  // namespace
 }  // namespace vendrel::preview

@@ -8,9 +8,7 @@
 #include "map_error.h"
 #include "map_format_error.h"
 #include "number_text.h"
-#include "room_file.h"
 #include "room_printer.h"
-#include "room_rotation.h"
 #include "room_trimming.h"
 #include "room_value_error.h"
 #include "stopwatch.h"
@@ -94,29 +92,23 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
 
   Stopwatch stopwatch(engine.clock);
   stopwatch.StartTimer();
-  std::vector<std::size_t> itemLines;
-  Items room;
+  const RoomBody* read = nullptr;
   try {
-    room = ReadRoomBody(roomFilePath, itemLines);
+    read = &assembly.roomFiles.Read(roomFilePath);
   } catch (const MapFormatError& error) {
     RoomFileError(engine, error);
   }
+  const std::vector<std::size_t>& itemLines = read->lines;
+  Items room = read->items;
   timings.read = stopwatch.EndTimer();
 
   const std::string_view spawnKind = ChooseSpawnKind(engine.random, assembly.enemyMix);
 
-  stopwatch.StartTimer();
-  try {
-    Rotator(room, rotations);
-  } catch (const RoomValueError& error) {
-    RoomValueFault(engine, roomFilePath, itemLines, error);
-  }
-  timings.turn = stopwatch.EndTimer();
-
+  // One walk turns and moves the room, so its time shows as the move's.
   stopwatch.StartTimer();
   TranslationResult moved;
   try {
-    moved = SetOrigins(room, offset, cellConnectors);
+    moved = TurnAndMove(room, rotations, offset, cellConnectors);
   } catch (const RoomValueError& error) {
     RoomValueFault(engine, roomFilePath, itemLines, error);
   }

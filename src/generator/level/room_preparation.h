@@ -9,6 +9,7 @@
 #include "level_writer.h"
 #include "name_fixing.h"
 #include "random_source.h"
+#include "room_file_cache.h"
 #include "room_text.h"
 #include "room_translation.h"
 
@@ -38,6 +39,7 @@ struct RoomAssembly {
   bool skipLights = false;    // FP: the room's lights are removed
   NameList names;             // the names of the room being prepared
   long long nameCounter = 0;  // NameCounter: new names given in this level so far
+  RoomFileCache roomFiles;    // each room file read once however many cells use it
 };
 
 // Seconds: the time of day the room was started, then the length of each step.
@@ -55,7 +57,7 @@ struct GetReadyResult {
   RoomTimings timings;
 };
 
-// Reads the room file, turns the room by `rotations` quarter turns, moves it by `offset`
+// Reads the room file (through the assembly's cache), turns the room by `rotations` quarter turns, moves it by `offset`
 // (and the cell's connector positions with it), expands its placeholders at `depth`,
 // removes them, gives names and identifiers their level-wide values (world inserts
 // first, as they print first) and prints it. `nextId` advances by the identifiers used.

@@ -11,7 +11,12 @@ LinedItems ReadLinedItems(const std::filesystem::path& file) {
   ItemTokenizer tokenizer(file);
   LinedItems read;
   std::string_view item;
+  // Blocks skip empty items, and an empty item is a value only right after its key: two
+  // of a run parse as the whole run does, so a line of commas costs no more than its bytes.
+  std::size_t emptyRun = 0;
   while (tokenizer.Next(item)) {
+    emptyRun = item.empty() ? emptyRun + 1 : 0;
+    if (emptyRun > 2) continue;
     read.items.emplace_back(item);
     read.lines.push_back(tokenizer.Line());
   }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "room_text.h"
+
+namespace vendrel {
+
+// A room file's body items and the file line of each.
+struct RoomBody {
+  Items items;
+  std::vector<std::size_t> lines;
+};
+
+// The room bodies of one run: each file is read and checked once however many cells use
+// it, and read again only when its size or modification time changes, so a room saved
+// during the run is still read afresh.
+class RoomFileCache {
+ public:
+  // As ReadRoomBody(file); throws what it throws, and keeps nothing of the file then.
+  const RoomBody& Read(const std::filesystem::path& file);
+
+ private:
+  struct Entry {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    RoomBody body;
+  };
+
+  std::map<std::filesystem::path, Entry> entries_;
+  RoomBody uncached_;  // the last body read from a file whose identity could not be seen
+};
+
+}  // namespace vendrel
