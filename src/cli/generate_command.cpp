@@ -34,8 +34,13 @@ namespace {
 struct SingleRequest : GenerateRequest {
   std::string out;
   std::string preview;
+  bool check = false;
   bool compile = false;
   LevelCompileOptions compileOptions;
+
+  // The check reads the whole level back, several times the cost of writing it: it runs
+  // where its verdict is used, before a compile and beside a picture, or when asked for.
+  bool Checks() const { return check || compile || !preview.empty(); }
 };
 
 void PrintSummary(const SingleRequest& request, const RunOutcome& outcome, int restarts,
@@ -125,7 +130,7 @@ int Generate(SingleRequest& request) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         if (isatty(STDERR_FILENO) != 0) std::cerr << "\n";
         PrintSummary(request, outcome, restarts, seconds);
-        CheckWrittenLevel(outcome.levelFile);
+        if (request.Checks()) CheckWrittenLevel(outcome.levelFile);
         WritePreview(request, outcome.levelFile);
         if (!request.compile) return 0;
         LevelCompileOptions compile = request.compileOptions;
@@ -165,6 +170,9 @@ void AddGenerateCommand(CLI::App& app, int& exitStatus) {
                       "level file to write, a regular file or a new path, replaced only by a "
                       "complete level (default: level1.vmf beside the program)");
   command->add_option("--preview", request->preview, "also draw the level from above into this PNG file");
+  command->add_flag("--check", request->check,
+                    "also check the level as the map compiler will judge it (always before "
+                    "--compile and with --preview)");
   auto* compile = command->add_flag(
       "--compile", request->compile,
       "compile the level with the game kit's tools and move it into the game's map folder");

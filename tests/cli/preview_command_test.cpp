@@ -95,6 +95,15 @@ TEST_F(GeneratePreview, ChecksTheLevelAndDrawsIt) {
   EXPECT_TRUE(IsPng(folder / "level.png"));
 }
 
+TEST_F(GeneratePreview, ChecksWhenAskedOrWhereTheVerdictIsUsed) {
+  const auto plain = Generate("--seed 11 --size 8");
+  EXPECT_EQ(plain.status, 0) << plain.output;
+  EXPECT_THAT(plain.output, Not(HasSubstr("Check:")));
+  const auto checked = Generate("--seed 11 --size 8 --check");
+  EXPECT_EQ(checked.status, 0) << checked.output;
+  EXPECT_THAT(checked.output, HasSubstr("Check:         sound and sealed"));
+}
+
 TEST_F(GeneratePreview, WithoutThePictureModuleTheLevelIsStillWritten) {
   const auto run = Generate("--seed 11 --size 8 --preview level.png");
   EXPECT_EQ(run.status, 0) << run.output;
