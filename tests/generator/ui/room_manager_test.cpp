@@ -167,8 +167,8 @@ TEST_F(RoomManagerTest, AnEmptyLibraryDisablesTheRoomButtons) {
 TEST_F(RoomManagerTest, LaunchingTheKitThatIsMissingSaysSo) {
   std::vector<std::filesystem::path> started;
   window->findChild<RoomManager*>("RoomManagerFrame")->startProgram =
-      [&started](const std::filesystem::path& program) {
-        started.push_back(program);
+      [&started](const std::filesystem::path& kitProgram) {
+        started.push_back(kitProgram);
         return false;
       };
   Find<QPushButton>("Command9")->click();
