@@ -164,11 +164,20 @@ ProcessRunner::~ProcessRunner() {
   if (running_ > 0) KillRunningGroup();
 }
 
+std::string WinePathOf(std::string_view argument) {
+  if (!argument.starts_with('/')) return std::string(argument);
+  std::string windowsPath = "Z:";
+  for (const char c : argument) windowsPath += c == '/' ? '\\' : c;
+  return windowsPath;
+}
+
 std::vector<std::string> ProcessRunner::Arguments(const std::vector<std::string>& commandLine) const {
   if (commandLine.empty()) throw ProcessStartError("an empty command line", EINVAL);
-  std::vector<std::string> arguments;
-  if (IsWindowsProgram(commandLine.front())) arguments.push_back(wineProgram_);
-  arguments.insert(arguments.end(), commandLine.begin(), commandLine.end());
+  if (!IsWindowsProgram(commandLine.front())) return commandLine;
+  // The runner takes the program's own path as it is; the program itself reads its
+  // arguments as Windows paths, and Wine's drive Z: is the Linux root.
+  std::vector<std::string> arguments{wineProgram_, commandLine.front()};
+  for (std::size_t i = 1; i < commandLine.size(); ++i) arguments.push_back(WinePathOf(commandLine[i]));
   return arguments;
 }
 

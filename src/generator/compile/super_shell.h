@@ -24,6 +24,10 @@ inline constexpr int kIdlePriorityClass = 64;
 // $WINE, else "wine": what runs a Windows program.
 std::string WineProgram();
 
+// An absolute Linux path as a Windows program under Wine reads it (drive Z: is the root);
+// any other argument as it is.
+std::string WinePathOf(std::string_view argument);
+
 // A file that begins with "MZ" is a Windows program.
 bool IsWindowsProgram(const std::string& file);
 

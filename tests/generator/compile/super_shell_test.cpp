@@ -21,13 +21,14 @@ TEST(SuperShell, RunsAWindowsProgramThroughTheWineRunner) {
   testing::RecordingHost host;
   testing::FixedClock clock;
   ProcessRunner runner(host, clock, wine.string());
-  EXPECT_EQ(runner.SuperShell({tool.string(), "a b", "c;d"}, WindowStyle::Hidden, kIdlePriorityClass),
+  EXPECT_EQ(runner.SuperShell({tool.string(), "a b", "c;d", "/srv/game x/level1"}, WindowStyle::Hidden,
+                              kIdlePriorityClass),
             0.0);
   const auto trace = install.TraceLines();
   ASSERT_EQ(trace.size(), 1u);
   EXPECT_TRUE(trace[0].starts_with("wine stand-in [" + wine.string() + "] [" + tool.string() +
-                                   "] [a b] [c;d] pid="))
-      << trace[0];
+                                   "] [a b] [c;d] [Z:\\srv\\game x\\level1] pid="))
+      << trace[0] << "\nthe tool reads its paths as Windows paths";
   EXPECT_GE(host.yields, 2) << "one after the start, one each turn of the wait";
 }
 
