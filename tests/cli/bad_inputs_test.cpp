@@ -107,50 +107,50 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadInput{"RoomFilesCutShort",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) { t.resize(t.size() * 3 / 5); });
+                   ForEachRoom(f, [](const fs::path&, std::string& room) { room.resize(room.size() * 3 / 5); });
                  },
                  kGenerate, ".rgr"},
         BadInput{"RoomFilesOfBinaryBytes",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) { t = RandomBytes(4096); });
+                   ForEachRoom(f, [](const fs::path&, std::string& room) { room = RandomBytes(4096); });
                  },
                  kGenerate, ".rgr"},
         BadInput{"RoomHeadersOfTwentyItems",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) {
-                     t.clear();
-                     for (int i = 0; i < 20; ++i) t += " 1 \r\n";
+                   ForEachRoom(f, [](const fs::path&, std::string& room) {
+                     room.clear();
+                     for (int i = 0; i < 20; ++i) room += " 1 \r\n";
                    });
                  },
                  kGenerate, ".rgr"},
         BadInput{"RoomFilesWithCarriageReturnsOnly",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) { std::erase(t, '\n'); });
+                   ForEachRoom(f, [](const fs::path&, std::string& room) { std::erase(room, '\n'); });
                  },
                  kGenerate, ".rgr"},
         BadInput{"StartRoomsWithTenMegabytesOnALine",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) {
-                     if (!IsStartRoom(t)) return;
-                     const auto solid = t.find("solid\r\n");
-                     t.insert(solid, std::string(10'000'000, '7') + "\r\n");
+                   ForEachRoom(f, [](const fs::path&, std::string& room) {
+                     if (!IsStartRoom(room)) return;
+                     const auto solid = room.find("solid\r\n");
+                     room.insert(solid, std::string(10'000'000, '7') + "\r\n");
                    });
                  },
                  kGenerate, ".rgr"},
         BadInput{"TextureScalesOfZero",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) {
-                     for (auto at = t.find("] 0.25\""); at != std::string::npos; at = t.find("] 0.25\"", at)) {
-                       t.replace(at, 7, "] 0\"");
+                   ForEachRoom(f, [](const fs::path&, std::string& room) {
+                     for (auto at = room.find("] 0.25\""); at != std::string::npos; at = room.find("] 0.25\"", at)) {
+                       room.replace(at, 7, "] 0\"");
                      }
                    });
                  },
                  kGenerate, ".rgr"},
         BadInput{"PlanePointsThatAreWords",
                  [](const fs::path& f) {
-                   ForEachRoom(f, [](const fs::path&, std::string& t) {
-                     const auto at = t.find("\"plane\" \"(");
-                     t.replace(at, 10, "\"plane\" \"(wall");
+                   ForEachRoom(f, [](const fs::path&, std::string& room) {
+                     const auto at = room.find("\"plane\" \"(");
+                     room.replace(at, 10, "\"plane\" \"(wall");
                    });
                  },
                  kGenerate, ".rgr"},
@@ -210,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
         // for it, its signal ignored so the write fails as on a full disk.
         BadInput{"ADiskThatFills", [](const fs::path&) {}, "generate --seed 1 --size 35", "temp.dta",
                  "trap '' XFSZ; ulimit -f 64; "}),
-    [](const ::testing::TestParamInfo<BadInput>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<BadInput>& testCase) { return testCase.param.name; });
 
 }  // namespace
 }  // namespace vendrel
