@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 #include "progress.h"
+#include "room_coverage.h"
 
 namespace vendrel::generator_ui {
 namespace {
@@ -78,6 +79,10 @@ bool MainWindow::GenerateLevel(const RunOptions& options) {
   host_->Yield();
   const LocalTime now = clock_.Now();
   log_->Log("Process started at " + DateText(now) + " " + TimeText(now), false, true);
+  // A piece of the maze that no room fits would end the run: the log says so first.
+  for (const std::string& warning : CoverageWarnings(CoverageOf(roomManager_->Table(), options.genre))) {
+    log_->Log("Warning: " + warning, false, true);
+  }
 
   running_ = true;
   SetRunControlsEnabled(false);

@@ -75,6 +75,20 @@ TEST_F(RunControlsTest, ARunDisablesTheSettingsShowsAbortAndGivesThemBack) {
             std::string::npos);
 }
 
+// A library without a game end room: the log warns before the run meets the hole.
+class CoverageWarningTest : public WindowFixture {};
+
+TEST_F(CoverageWarningTest, AHoleInTheLibraryIsLoggedBeforeTheRun) {
+  testing::WriteSmallLibrary(Rooms());
+  ASSERT_TRUE(std::filesystem::remove(Rooms() / "type6.rgr"));
+  Start();
+  Find<QPushButton>("Command1")->click();
+  const std::string logged = ReadFile(window->Log().FilePath());
+  const auto warned = logged.find("Warning: genre 0 has no room for a game end (type 6)");
+  ASSERT_NE(warned, std::string::npos) << logged;
+  EXPECT_LT(warned, logged.find("ERROR: Could not find any rooms to match current room connection type!"));
+}
+
 TEST_F(RunControlsTest, AbortStopsTheRunAtTheNextTestPoint) {
   WhileYielding(
       [&] {
