@@ -20,9 +20,9 @@
 #include "left_out_warnings.h"
 #include "log_service.h"
 #include "map_error.h"
-#include "program_folder.h"
 #include "random_source.h"
 #include "terminal_host.h"
+#include "writing_folder.h"
 
 namespace vendrel::cli {
 namespace {
@@ -102,7 +102,7 @@ int Batch(BatchRequest& request) {
     std::cerr << "vendrel-cli batch: the last seed " << lastSeed << " is longer than 10 characters.\n";
     return 2;
   }
-  const std::filesystem::path programFolder = ProgramFolder();
+  const std::filesystem::path programFolder = WritingFolder();
   TerminalHost host(true, true);
   SystemClock clock;
   RandomSource random(clock);

@@ -8,9 +8,9 @@
 #include "log_service.h"
 #include "map_error.h"
 #include "path_text.h"
-#include "program_folder.h"
 #include "random_source.h"
 #include "run_options.h"
+#include "writing_folder.h"
 
 namespace vendrel::cli {
 namespace {
@@ -21,7 +21,7 @@ struct CompileCommandRequest {
 };
 
 int Compile(const CompileCommandRequest& request) {
-  const std::filesystem::path programFolder = ProgramFolder();
+  const std::filesystem::path programFolder = WritingFolder();
   const std::filesystem::path levelFile = request.level.empty()
                                               ? programFolder / "level1.vmf"
                                               : std::filesystem::absolute(request.level);

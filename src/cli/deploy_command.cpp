@@ -8,9 +8,9 @@
 
 #include "clock.h"
 #include "deployment.h"
-#include "program_folder.h"
 #include "random_source.h"
 #include "terminal_host.h"
+#include "writing_folder.h"
 
 namespace vendrel::cli {
 namespace {
@@ -55,7 +55,7 @@ int RunDeploy(const DeployOptions& options) {
   SystemClock clock;
   RandomSource random(clock);
   const std::filesystem::path roomsFolder = options.roomsFolder.empty()
-                                                ? ProgramFolder() / "rooms"
+                                                ? WritingFolder() / "rooms"
                                                 : std::filesystem::path(options.roomsFolder);
   std::size_t deployed = 0;
   for (const std::string& map : options.maps) {

@@ -19,13 +19,13 @@
 #include "log_service.h"
 #include "map_error.h"
 #include "picture_loader.h"
-#include "program_folder.h"
 #include "random_source.h"
 #include "run_options.h"
 #include "decimal_symbol.h"
 #include "interruptible_host.h"
 #include "level_compile.h"
 #include "terminal_host.h"
+#include "writing_folder.h"
 
 namespace vendrel::cli {
 namespace {
@@ -93,7 +93,7 @@ int Generate(SingleRequest& request) {
     return 2;
   }
   const auto started = std::chrono::steady_clock::now();
-  const std::filesystem::path programFolder = ProgramFolder();
+  const std::filesystem::path programFolder = WritingFolder();
   const std::filesystem::path roomsFolder = RoomsFolderOf(request, programFolder);
   const std::filesystem::path dataFolder = DataFolderOf(request, programFolder);
   LevelPaths paths = DefaultLevelPaths(programFolder);

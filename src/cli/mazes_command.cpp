@@ -11,9 +11,9 @@
 #include "log_service.h"
 #include "map_error.h"
 #include "maze_batch.h"
-#include "program_folder.h"
 #include "random_source.h"
 #include "terminal_host.h"
+#include "writing_folder.h"
 
 namespace vendrel::cli {
 namespace {
@@ -58,7 +58,7 @@ void PrintMaze(const MadeMaze& maze) {
 }
 
 int RunMazes(const MazesOptions& options) {
-  const std::filesystem::path programFolder = ProgramFolder();
+  const std::filesystem::path programFolder = WritingFolder();
   TerminalHost host(false);
   SystemClock clock;
   RandomSource random(clock);

@@ -15,11 +15,11 @@
 #include "log_service.h"
 #include "map_error.h"
 #include "path_text.h"
-#include "program_folder.h"
 #include "random_source.h"
 #include "room_catalogue.h"
 #include "room_coverage.h"
 #include "terminal_host.h"
+#include "writing_folder.h"
 
 namespace vendrel::cli {
 namespace {
@@ -82,11 +82,13 @@ void PrintRooms(const RoomTable& table, const std::filesystem::path& roomsFolder
   std::printf("%zu rooms in %s\n", listed, roomsFolder.string().c_str());
 }
 
-int ListRooms(const std::filesystem::path& roomsFolder, std::optional<long long> genre) {
+int ListRooms(const std::string& roomsOption, std::optional<long long> genre) {
   TerminalHost host(true, true);
   SystemClock clock;
   RandomSource random(clock);
-  const std::filesystem::path programFolder = ProgramFolder();
+  const std::filesystem::path programFolder = WritingFolder();
+  const std::filesystem::path roomsFolder =
+      roomsOption.empty() ? RoomsFolder(programFolder) : std::filesystem::path(roomsOption);
   LogService log(host, clock, programFolder);
   log.SetLogEnabled(false);
   const Engine engine{host, clock, random, log, programFolder};
@@ -116,8 +118,7 @@ void AddRoomsCommand(CLI::App& app, int& exitStatus) {
   command->add_option("--rooms", *folder, "the room library folder (default: rooms beside the program)");
   command->add_option("--genre", *genre, "only this genre's rooms and coverage (default: every genre)");
   command->callback([folder, genre, &exitStatus] {
-    exitStatus = ListRooms(folder->empty() ? RoomsFolder(ProgramFolder()) : std::filesystem::path(*folder),
-                           *genre);
+    exitStatus = ListRooms(*folder, *genre);
   });
 }
 

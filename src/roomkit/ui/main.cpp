@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  vendrel::roomkit::KitWindow window(vendrel::ProgramFolder() / "rooms");
+  vendrel::roomkit::KitWindow window(vendrel::WritableProgramFolder(vendrel::ProgramFolder()) / "rooms");
   window.show();
   return QApplication::exec();
 }
