@@ -64,12 +64,12 @@ std::size_t FixConnections(Items& items, std::size_t key, NameList& names, long 
   while (i < items.size()) {
     if (yield) yield();
     if (items[i] == "}") return i;
-    // An empty line prints nothing: it is no output.
-    if (items[i] == "{" || items[i].empty()) {
+    if (i + 1 >= items.size()) break;
+    // Braces, empty lines and a block's name print no output row: they are no output.
+    if (StandsAlone(items, i)) {
       ++i;
       continue;
     }
-    if (i + 1 >= items.size()) break;
     RenameConnectionTarget(items[i + 1], names, nameCounter);
     i += 2;
   }

@@ -78,6 +78,13 @@ TEST_F(NameFixerTest, AnEmptyLineInsideConnectionsIsNoOutput) {
   EXPECT_EQ(room, (Items{"connections", "{", "", "OnTrigger", "a,Open,,0,-1", "}", "}"}));
 }
 
+TEST_F(NameFixerTest, ABlockInsideConnectionsKeepsItsBrace) {
+  // Taken for an output, the nested block's name would have its brace renamed.
+  Items nested = {"connections", "{", "connections", "{", "OnUser1", "lamp", "}", "}"};
+  Fix(nested);
+  EXPECT_EQ(nested, (Items{"connections", "{", "connections", "{", "OnUser1", "a", "}", "}"}));
+}
+
 TEST_F(NameFixerTest, ConnectionsKeyInAnyCaseAndNestedOpenBraces) {
   Items room = {"CONNECTIONS", "{", "{", "OnOpen", "x,Kill,,0,-1", "}", "targetname", "x"};
   Fix(room);
