@@ -102,7 +102,9 @@ int Batch(BatchRequest& request) {
     std::cerr << "vendrel-cli batch: the last seed " << lastSeed << " is longer than 10 characters.\n";
     return 2;
   }
-  const std::filesystem::path programFolder = WritingFolder();
+  const std::optional<std::filesystem::path> writingFolder = WritingFolder();
+  if (!writingFolder) return 1;
+  const std::filesystem::path& programFolder = *writingFolder;
   TerminalHost host(true, true);
   SystemClock clock;
   RandomSource random(clock);

@@ -21,7 +21,9 @@ struct CompileCommandRequest {
 };
 
 int Compile(const CompileCommandRequest& request) {
-  const std::filesystem::path programFolder = WritingFolder();
+  const std::optional<std::filesystem::path> writingFolder = WritingFolder();
+  if (!writingFolder) return 1;
+  const std::filesystem::path& programFolder = *writingFolder;
   const std::filesystem::path levelFile = request.level.empty()
                                               ? programFolder / "level1.vmf"
                                               : std::filesystem::absolute(request.level);

@@ -54,9 +54,12 @@ int RunDeploy(const DeployOptions& options) {
   if (options.author) host.SetAnswer("Your Name", *options.author);
   SystemClock clock;
   RandomSource random(clock);
-  const std::filesystem::path roomsFolder = options.roomsFolder.empty()
-                                                ? WritingFolder() / "rooms"
-                                                : std::filesystem::path(options.roomsFolder);
+  std::filesystem::path roomsFolder(options.roomsFolder);
+  if (roomsFolder.empty()) {
+    const std::optional<std::filesystem::path> writingFolder = WritingFolder();
+    if (!writingFolder) return 1;
+    roomsFolder = *writingFolder / "rooms";
+  }
   std::size_t deployed = 0;
   for (const std::string& map : options.maps) {
     StatisticsLine statistics;

@@ -93,7 +93,9 @@ int Generate(SingleRequest& request) {
     return 2;
   }
   const auto started = std::chrono::steady_clock::now();
-  const std::filesystem::path programFolder = WritingFolder();
+  const std::optional<std::filesystem::path> writingFolder = WritingFolder();
+  if (!writingFolder) return 1;
+  const std::filesystem::path& programFolder = *writingFolder;
   const std::filesystem::path roomsFolder = RoomsFolderOf(request, programFolder);
   const std::filesystem::path dataFolder = DataFolderOf(request, programFolder);
   LevelPaths paths = DefaultLevelPaths(programFolder);

@@ -58,7 +58,9 @@ void PrintMaze(const MadeMaze& maze) {
 }
 
 int RunMazes(const MazesOptions& options) {
-  const std::filesystem::path programFolder = WritingFolder();
+  const std::optional<std::filesystem::path> writingFolder = WritingFolder();
+  if (!writingFolder) return 1;
+  const std::filesystem::path& programFolder = *writingFolder;
   TerminalHost host(false);
   SystemClock clock;
   RandomSource random(clock);

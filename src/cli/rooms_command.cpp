@@ -86,7 +86,9 @@ int ListRooms(const std::string& roomsOption, std::optional<long long> genre) {
   TerminalHost host(true, true);
   SystemClock clock;
   RandomSource random(clock);
-  const std::filesystem::path programFolder = WritingFolder();
+  const std::optional<std::filesystem::path> writingFolder = WritingFolder();
+  if (!writingFolder) return 1;
+  const std::filesystem::path& programFolder = *writingFolder;
   const std::filesystem::path roomsFolder =
       roomsOption.empty() ? RoomsFolder(programFolder) : std::filesystem::path(roomsOption);
   LogService log(host, clock, programFolder);

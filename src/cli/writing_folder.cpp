@@ -1,19 +1,19 @@
 #include "writing_folder.h"
 
 #include <iostream>
+#include <string>
 
 #include "program_folder.h"
 
 namespace vendrel::cli {
 
-std::filesystem::path WritingFolder() {
+std::optional<std::filesystem::path> WritingFolder() {
   const std::filesystem::path program = ProgramFolder();
   const std::filesystem::path writable = WritableProgramFolder(program);
-  if (writable != program) {
-    std::cerr << "vendrel-cli: " << program.string()
-              << " cannot be written; logs, levels and room files go to " << writable.string()
-              << "\n";
+  if (const std::string note = WritingFolderNote(program, writable); !note.empty()) {
+    std::cerr << "vendrel-cli: " << note << "\n";
   }
+  if (!FolderCanBeWritten(writable)) return std::nullopt;
   return writable;
 }
 

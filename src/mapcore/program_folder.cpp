@@ -46,12 +46,28 @@ std::filesystem::path UserDataFolder() {
 }
 
 std::filesystem::path WritableProgramFolder(const std::filesystem::path& programFolder) {
-  if (access(programFolder.c_str(), W_OK) == 0) return programFolder;
+  if (FolderCanBeWritten(programFolder)) return programFolder;
   const std::filesystem::path user = UserDataFolder();
   std::error_code error;
   std::filesystem::create_directories(user, error);
   SeedUserFolder(programFolder, user);
   return user;
+}
+
+bool FolderCanBeWritten(const std::filesystem::path& folder) {
+  return access(folder.c_str(), W_OK) == 0;
+}
+
+std::string WritingFolderNote(const std::filesystem::path& programFolder,
+                              const std::filesystem::path& writingFolder) {
+  if (!FolderCanBeWritten(writingFolder)) {
+    std::string note = programFolder.string() + " cannot be written";
+    if (writingFolder != programFolder) note += ", nor can " + writingFolder.string();
+    return note + ": logs, levels and room files have nowhere to go";
+  }
+  if (writingFolder == programFolder) return {};
+  return programFolder.string() + " cannot be written; logs, levels and room files go to " +
+         writingFolder.string();
 }
 
 }  // namespace vendrel

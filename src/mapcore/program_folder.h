@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace vendrel {
 
@@ -16,5 +17,13 @@ std::filesystem::path UserDataFolder();
 // installed program), the user's data folder, which gets a copy of the program folder's
 // room library and spawn data the first time, so that it reads as the program folder does.
 std::filesystem::path WritableProgramFolder(const std::filesystem::path& programFolder);
+
+// Whether this process can make files in the folder.
+bool FolderCanBeWritten(const std::filesystem::path& folder);
+
+// What the programs tell the user when they write elsewhere than beside themselves, or
+// when they cannot write at all; empty when the two folders are one.
+std::string WritingFolderNote(const std::filesystem::path& programFolder,
+                              const std::filesystem::path& writingFolder);
 
 }  // namespace vendrel

@@ -50,5 +50,20 @@ TEST(ProgramFolder, AUserDataHomeThatIsNoPathIsPassedOver) {
   EXPECT_NE(UserDataFolder(), std::filesystem::path("relative/folder") / "vendrel");
 }
 
+TEST(ProgramFolder, TheNoteSaysWhereWhatIsWrittenGoes) {
+  testing::TempFolder home;
+  const auto missing = home / "gone";
+  const auto program = home.Path();
+  EXPECT_EQ(WritingFolderNote(program, program), "");
+  EXPECT_EQ(WritingFolderNote(missing, program),
+            missing.string() + " cannot be written; logs, levels and room files go to " +
+                program.string());
+  EXPECT_EQ(WritingFolderNote(program, missing),
+            program.string() + " cannot be written, nor can " + missing.string() +
+                ": logs, levels and room files have nowhere to go");
+  EXPECT_EQ(WritingFolderNote(missing, missing),
+            missing.string() + " cannot be written: logs, levels and room files have nowhere to go");
+}
+
 }  // namespace
 }  // namespace vendrel

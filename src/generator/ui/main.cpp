@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
   vendrel::SystemClock clock;
   vendrel::RandomSource random(clock);
   vendrel::generator_ui::MainWindow window(
-      {vendrel::WritableProgramFolder(folder), folder, clock, random, nullptr});
+      {vendrel::WritableProgramFolder(folder), folder, clock, random, nullptr,
+       vendrel::WinePrefix(), folder});
   window.Form_Load();
   if (const auto status = window.ExitStatus()) return *status;
   return QApplication::exec();

@@ -11,6 +11,7 @@
 
 #include "map_error.h"
 #include "named_controls.h"
+#include "program_folder.h"
 #include "progress.h"
 
 namespace vendrel::generator_ui {
@@ -18,11 +19,13 @@ namespace vendrel::generator_ui {
 MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     : QWidget(parent),
       programFolder_(std::move(setup.programFolder)),
+      installFolder_(setup.installFolder.empty() ? programFolder_ : std::move(setup.installFolder)),
       dataFolder_(std::move(setup.dataFolder)),
       clock_(setup.clock),
       random_(setup.random),
       dialogs_(setup.dialogs ? std::move(setup.dialogs) : std::make_unique<QtDialogs>(*this)),
       statusLabel_(new QLabel(this)),
+      writingFolderNote_(new QLabel(this)),
       progg_(new ProgressPicture(this)),
       host_(std::make_unique<QtWindowHost>(
           *statusLabel_, [this](double percent) { progg_->MrProg(percent); }, *dialogs_)),
@@ -39,7 +42,14 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   statusLabel_->setObjectName("StatusLabel");
   statusLabel_->setAccessibleName("Status");
 
-  roomManager_ = new RoomManager(engine_, this);
+  writingFolderNote_->setObjectName("WritingFolderNote");
+  writingFolderNote_->setAccessibleName("Writing folder");
+  writingFolderNote_->setWordWrap(true);
+  writingFolderNote_->setText(
+      FromEngineText(WritingFolderNote(installFolder_, programFolder_)));
+  writingFolderNote_->setVisible(!writingFolderNote_->text().isEmpty());
+
+  roomManager_ = new RoomManager(engine_, installFolder_ / "vendrelsdk", this);
   roomManager_->setVisible(false);
   roomManager_->runHandler = [this](const std::function<void()>& handler) { Guarded(handler); };
   roomManager_->onClose = [this] { ShowRoomManager(false); };
@@ -91,6 +101,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
   status->addWidget(statusLabel_, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(panels, 1);
+  layout->addWidget(writingFolderNote_);
   layout->addLayout(buttons);
   layout->addLayout(status);
 

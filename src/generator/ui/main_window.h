@@ -29,9 +29,10 @@
 
 namespace vendrel::generator_ui {
 
-// What the window runs on: its program folder, the folder of the spawn data files, the
-// clock and the random source, the boxes (real ones when left out) and the Wine prefix
-// whose registry may name the Steam folder.
+// What the window runs on: the program folder it writes in, the folder of the spawn data
+// files, the clock and the random source, the boxes (real ones when left out), the Wine
+// prefix whose registry may name the Steam folder, and the folder the programs are in when
+// that is not the one the window writes in (an installed folder the user cannot write).
 struct WindowSetup {
   std::filesystem::path programFolder;
   std::filesystem::path dataFolder;
@@ -39,6 +40,7 @@ struct WindowSetup {
   RandomSource& random;
   std::unique_ptr<Dialogs> dialogs;
   std::filesystem::path winePrefix = WinePrefix();
+  std::filesystem::path installFolder = {};
 };
 
 // The generator's main window: the settings, the time of day, the generate and abort
@@ -118,11 +120,13 @@ class MainWindow final : public QWidget {
   void BuildShortcuts();
 
   std::filesystem::path programFolder_;
+  std::filesystem::path installFolder_;
   std::filesystem::path dataFolder_;
   const Clock& clock_;
   RandomSource& random_;
   std::unique_ptr<Dialogs> dialogs_;
   QLabel* statusLabel_;
+  QLabel* writingFolderNote_;
   ProgressPicture* progg_;
   std::unique_ptr<QtWindowHost> host_;
   std::unique_ptr<LogService> log_;

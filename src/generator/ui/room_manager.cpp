@@ -56,9 +56,10 @@ QString CellText(const RoomCell& cell) {
 
 }  // namespace
 
-RoomManager::RoomManager(const Engine& engine, QWidget* parent)
+RoomManager::RoomManager(const Engine& engine, std::filesystem::path kitProgram, QWidget* parent)
     : QGroupBox("Room Manager", parent),
       engine_(engine),
+      kitProgram_(std::move(kitProgram)),
       roomsFolder_(RoomsFolder(engine.programFolder)),
       roomList_(new QListWidget(this)),
       command7_(NamedButton("Command7", kTestThisRoom, this)),
@@ -298,7 +299,7 @@ void RoomManager::Command8_Click() {
 }
 
 void RoomManager::Command9_Click() {
-  if (!startProgram(engine_.programFolder / "vendrelsdk")) {
+  if (!startProgram(kitProgram_)) {
     engine_.host.Message("Not Found!", "Exe not found...", MessageIcon::Information,
                          MessageButtons::Ok);
   }

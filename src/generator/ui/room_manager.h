@@ -19,7 +19,8 @@ namespace vendrel::generator_ui {
 // test mode, which leaves the chosen room the only one of its type.
 class RoomManager final : public QGroupBox {
  public:
-  RoomManager(const Engine& engine, QWidget* parent = nullptr);
+  // The room kit is the program kitProgram.
+  RoomManager(const Engine& engine, std::filesystem::path kitProgram, QWidget* parent = nullptr);
 
   // The scan and the list the main window starts with; MapError ends the scan for a
   // corrupt room file.
@@ -61,6 +62,7 @@ class RoomManager final : public QGroupBox {
   std::array<QWidget*, 4> RoomButtons() const;
 
   const Engine& engine_;
+  std::filesystem::path kitProgram_;
   std::filesystem::path roomsFolder_;
   RoomTable table_;
   bool roomTestMode_ = false;

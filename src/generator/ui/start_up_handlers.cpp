@@ -1,13 +1,19 @@
 #include <QCloseEvent>
+#include <stdexcept>
 
 #include "decimal_symbol.h"
 #include "main_window.h"
+#include "program_folder.h"
 #include "progress.h"
 
 namespace vendrel::generator_ui {
 
 void MainWindow::Form_Load() {
   Guarded([this] {
+    // Without a folder to write in, no log, level or account file could be kept.
+    if (!FolderCanBeWritten(programFolder_)) {
+      throw std::runtime_error(WritingFolderNote(installFolder_, programFolder_));
+    }
     if (startUp_->ShowSplashOnce()) return;
     combo1_->setCurrentIndex(0);
     run_.Surface().SetShowSurf(false);

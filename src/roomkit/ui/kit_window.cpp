@@ -42,7 +42,8 @@ Widget* Named(Widget* widget, const char* name) {
 
 }  // namespace
 
-KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
+KitWindow::KitWindow(std::filesystem::path roomsFolder, std::string_view writingNote,
+                     QWidget* parent)
     : QWidget(parent), roomsFolder_(std::move(roomsFolder)) {
   setObjectName(QStringLiteral("Vendrelsdk"));
   setWindowTitle(QStringLiteral("Quilla RDK for Vendrel 0.9.3"));
@@ -74,6 +75,10 @@ KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
   progressBar1_->setRange(0, 100);
   progressBar1_->setValue(0);
   status_ = Named(new QLabel(QStringLiteral("Status: Ready")), "Status");
+  auto* note = Named(new QLabel(FromEngineText(writingNote)), "WritingFolderNote");
+  note->setAccessibleName(QStringLiteral("Writing folder"));
+  note->setWordWrap(true);
+  note->setVisible(!writingNote.empty());
   roomPicture_ = Named(new QLabel, "RoomPicture");
   roomPicture_->setAccessibleName(QStringLiteral("Room picture"));
   roomPicture_->setAlignment(Qt::AlignCenter);
@@ -91,6 +96,7 @@ KitWindow::KitWindow(std::filesystem::path roomsFolder, QWidget* parent)
   layout->addWidget(frame1_);
   layout->addWidget(progressBar1_);
   layout->addWidget(status_);
+  layout->addWidget(note);
   layout->addWidget(roomPicture_, 1);
 
   host_ = std::make_unique<QtWindowHost>(

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 #include "clock.h"
 #include "kit_display.h"
@@ -17,10 +18,12 @@
 namespace vendrel::roomkit {
 
 // The room kit's one window: pick a designer's map, check it and deploy it as a room
-// file into `roomsFolder`, with the statistics of the room on show.
+// file into `roomsFolder`, with the statistics of the room on show. `writingNote` says
+// where the room files go when that is not beside the program; empty, nothing is said.
 class KitWindow final : public QWidget, public KitDisplay {
  public:
-  explicit KitWindow(std::filesystem::path roomsFolder, QWidget* parent = nullptr);
+  explicit KitWindow(std::filesystem::path roomsFolder, std::string_view writingNote = {},
+                     QWidget* parent = nullptr);
 
   void Command1_Click();
   void Command2_Click();

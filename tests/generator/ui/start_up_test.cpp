@@ -150,5 +150,41 @@ TEST_F(StartUpTest, TheUsersDecimalSymbolReachesTheLogAndTheSunAngle) {
   EXPECT_EQ(Text("SunAngleBox"), QString("73,5") + QChar(0xB0));
 }
 
+TEST_F(StartUpTest, AnInstalledFolderTheUserCannotWriteIsNamedWithWhereTheWindowWrites) {
+  testing::WriteSmallLibrary(Rooms());
+  Start();
+  EXPECT_FALSE(Find<QLabel>("WritingFolderNote")->isVisibleTo(window.get()))
+      << "nothing to say when the window writes beside the programs";
+
+  installFolder = folder / "installed";
+  Start();
+  EXPECT_TRUE(Find<QLabel>("WritingFolderNote")->isVisibleTo(window.get()));
+  EXPECT_EQ(Text("WritingFolderNote").toStdString(),
+            installFolder.string() + " cannot be written; logs, levels and room files go to " +
+                program.string());
+  std::vector<std::filesystem::path> started;
+  window->findChild<RoomManager*>("RoomManagerFrame")->startProgram =
+      [&started](const std::filesystem::path& kitProgram) {
+        started.push_back(kitProgram);
+        return true;
+      };
+  Find<QPushButton>("Command9")->click();
+  EXPECT_THAT(started, ElementsAre(installFolder / "vendrelsdk"))
+      << "the kit is beside the programs, not in the user's folder";
+}
+
+TEST_F(StartUpTest, NoFolderToWriteInEndsTheProgramSayingSo) {
+  installFolder = folder / "installed";
+  program = folder / "nowhere";
+  StartWithoutAccount(random);
+  EXPECT_EQ(ended, 1);
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->messages[0].title, "Error!");
+  EXPECT_EQ(dialogs->messages[0].text,
+            "Vendrel stopped: " + installFolder.string() + " cannot be written, nor can " +
+                program.string() + ": logs, levels and room files have nowhere to go");
+  EXPECT_FALSE(std::filesystem::exists(program));
+}
+
 }  // namespace
 }  // namespace vendrel::generator_ui

@@ -119,7 +119,8 @@ class WindowFixture : public ::testing::Test {
     dialogs->standingAnswers = {{"Generating done!", MessageAnswer::Cancel},
                                 {"Abort?", MessageAnswer::Yes}};
     window = std::make_unique<MainWindow>(WindowSetup{program, kSpawnData, clock, randomSource,
-                                                      std::move(scripted), folder / "prefix"});
+                                                      std::move(scripted), folder / "prefix",
+                                                      installFolder});
     window->endProgram = [this](int status) { ended = status; };
     window->Form_Load();
     window->StartUp().Splash().Timer1_Timer();
@@ -167,6 +168,8 @@ class WindowFixture : public ::testing::Test {
   // A test may move both before it starts the window.
   std::filesystem::path program = folder.Path();
   std::filesystem::path account = steam / "steamapps" / "player";
+  // The programs' own folder when it is not the one the window writes in.
+  std::filesystem::path installFolder;
   vendrel::testing::FixedClock clock;
   RandomSource random{clock};
   ScriptedDialogs* dialogs = nullptr;

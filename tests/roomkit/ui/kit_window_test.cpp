@@ -126,6 +126,16 @@ TEST_F(KitWindowTest, StartsWithTheCaptionsAndStartTexts) {
   }
 }
 
+TEST_F(KitWindowTest, SaysWhereRoomFilesGoOnlyWhenTheyGoElsewhere) {
+  EXPECT_FALSE(Find<QLabel>("WritingFolderNote")->isVisibleTo(&window));
+  const KitWindow installed(temp / "rooms", "/opt/vendrel cannot be written; room files go to /home");
+  const auto* note = installed.findChild<QLabel*>("WritingFolderNote");
+  ASSERT_NE(note, nullptr);
+  EXPECT_TRUE(note->isVisibleTo(&installed));
+  EXPECT_EQ(note->text(), "/opt/vendrel cannot be written; room files go to /home");
+  EXPECT_EQ(note->accessibleName(), "Writing folder");
+}
+
 TEST_F(KitWindowTest, BrowsePutsTheChosenMapIntoTheTextAndCancelLeavesIt) {
   const QString fixture = QString::fromStdString((kFixtures / "alley_west.vmf").string());
   DialogAnswerer answerer(window);
