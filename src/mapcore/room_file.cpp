@@ -8,6 +8,7 @@
 #include "control_bytes.h"
 #include "item_tokenizer.h"
 #include "level_writer.h"
+#include "map_file_size.h"
 #include "map_format_error.h"
 #include "map_text_check.h"
 #include "map_text_items.h"
@@ -176,6 +177,9 @@ Items ReadRoomBody(const std::filesystem::path& file) {
 }
 
 Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& itemLines) {
+  std::error_code sizeError;
+  const std::uintmax_t bytes = std::filesystem::file_size(file, sizeError);
+  if (!sizeError) RefuseOversizedRoomMap(file, bytes);
   ItemTokenizer items(file);
   std::string_view item;
   for (std::size_t i = 0; i < kRoomHeaderItems; ++i) {
@@ -187,8 +191,6 @@ Items ReadRoomBody(const std::filesystem::path& file, std::vector<std::size_t>& 
   itemLines.clear();
   // Room files hold about one item in a dozen bytes; growing the lists item by item costs
   // more than the reading itself.
-  std::error_code sizeError;
-  const std::uintmax_t bytes = std::filesystem::file_size(file, sizeError);
   if (!sizeError) {
     body.reserve(static_cast<std::size_t>(bytes / 12));
     itemLines.reserve(static_cast<std::size_t>(bytes / 12));

@@ -8,6 +8,7 @@
 #include "header_connectors.h"
 #include "id_fixing.h"
 #include "map_fault.h"
+#include "map_file_size.h"
 #include "map_items.h"
 #include "name_letters.h"
 #include "room_file.h"
@@ -40,6 +41,7 @@ void ShowMapFileSize(const Kit& kit, const std::filesystem::path& mapFile) {
     throw RoomFault("Your map file couldn't be read: " + mapFile.string() + ": " + error.message());
   }
   kit.display.Show(KitField::MapFileSize, Bytes(size));
+  RefuseOversizedRoomMap(mapFile, size);
 }
 
 void ShowCounts(const Kit& kit, const RoomScan& scan) {

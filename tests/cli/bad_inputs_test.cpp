@@ -199,6 +199,18 @@ INSTANTIATE_TEST_SUITE_P(
                    testing::WriteFile(f / "alley.vmf", text);
                  },
                  "deploy --yes --rooms rooms alley.vmf", "alley.vmf"},
+        BadInput{"ADesignersMapOfTwoHundredThousandBrushes",
+                 [](const fs::path& f) {
+                   std::string text = testing::ReadFile(f / "alley.vmf");
+                   std::string side = "side\r\n{\r\n\"plane\" \"(0 0 0) (64 0 0) (0 64 0)\"\r\n}\r\n";
+                   std::string solid = "solid\r\n{\r\n\"id\" \"9\"\r\n" + side + side + side + side + "}\r\n";
+                   std::string brushes;
+                   brushes.reserve(solid.size() * 200'000);
+                   for (int i = 0; i < 200'000; ++i) brushes += solid;
+                   text.insert(text.find("solid\r\n"), brushes);
+                   testing::WriteFile(f / "alley.vmf", text);
+                 },
+                 "deploy --yes --rooms rooms alley.vmf", "alley.vmf"},
         BadInput{"ASeedOfLetters", [](const fs::path&) {}, "generate --seed abc", "abc"},
         BadInput{"ASeedOfThirtyDigits", [](const fs::path&) {},
                  "generate --seed 123456789012345678901234567890", "123456789012345678901234567890"},

@@ -4,6 +4,7 @@
 
 #include <deque>
 
+#include "map_file_size.h"
 #include "map_format_error.h"
 #include "temp_folder.h"
 
@@ -138,6 +139,23 @@ TEST(RoomFile, ReadersReportShortFiles) {
     EXPECT_NE(std::string(error.what()).find("cut.rgr"), std::string::npos);
     EXPECT_NE(std::string(error.what()).find("end line"), std::string::npos);
   }
+}
+
+TEST(RoomFile, ARoomFileLargerThanARoomMayBeIsRefusedUnread) {
+  testing::TempFolder folder;
+  const auto written = WriteRoomFile(folder.Path(), "huge", TurnRoom(), kBody, Draws({}));
+  // Padded sparse: the size is what counts, and nothing of it is read.
+  const Items body = ReadRoomBody(written.file);
+  std::filesystem::resize_file(written.file, kLargestRoomMapBytes + 1);
+  try {
+    ReadRoomBody(written.file);
+    FAIL() << "no error";
+  } catch (const MapFormatError& error) {
+    EXPECT_EQ(error.Problem(), "holds 33554433 bytes, more than the 33554432 a room may hold");
+    EXPECT_EQ(error.File(), written.file);
+  }
+  std::filesystem::resize_file(written.file, kLargestRoomMapBytes);
+  EXPECT_EQ(ReadRoomBody(written.file), body) << "what follows the end line is not read";
 }
 
 }  // namespace
