@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "folder_contents.h"
 #include "program_folder_copy.h"
 #include "temp_folder.h"
 
@@ -45,17 +46,6 @@ bool IsStartRoom(const std::string& text) {
   return line.rfind('5', 0) == 0;
 }
 
-// Every file of the folder and what it holds, leaving out the logs a run adds.
-std::map<fs::path, std::string> Contents(const fs::path& folder) {
-  std::map<fs::path, std::string> contents;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (!entry.is_regular_file() || name.starts_with("quillalog ") || name == "err.txt") continue;
-    contents[entry.path()] = testing::ReadFile(entry.path());
-  }
-  return contents;
-}
-
 class BadInputs : public ::testing::TestWithParam<BadInput> {
  protected:
   void SetUp() override {
@@ -77,7 +67,7 @@ class BadInputs : public ::testing::TestWithParam<BadInput> {
 
 TEST_P(BadInputs, AreRefusedByNameAndLeaveTheFilesAsTheyWere) {
   GetParam().damage(folder.Path());
-  const auto before = Contents(folder.Path());
+  const auto before = testing::FolderContents(folder.Path());
   EXPECT_NE(Run(GetParam()), 0);
   const std::string errors = testing::ReadFile(folder / "err.txt");
   EXPECT_NE(errors.find(GetParam().named), std::string::npos) << errors.substr(0, 2000);
@@ -85,7 +75,7 @@ TEST_P(BadInputs, AreRefusedByNameAndLeaveTheFilesAsTheyWere) {
   for (std::string line; std::getline(lines, line);) {
     EXPECT_LE(line.size(), 400u) << "a message quotes too much: " << line.substr(0, 200);
   }
-  const auto after = Contents(folder.Path());
+  const auto after = testing::FolderContents(folder.Path());
   for (const auto& [file, text] : before) {
     const auto found = after.find(file);
     ASSERT_NE(found, after.end()) << file << " was lost";

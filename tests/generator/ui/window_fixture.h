@@ -118,7 +118,7 @@ class WindowFixture : public ::testing::Test {
     dialogs = scripted.get();
     dialogs->standingAnswers = {{"Generating done!", MessageAnswer::Cancel},
                                 {"Abort?", MessageAnswer::Yes}};
-    window = std::make_unique<MainWindow>(WindowSetup{program, kSpawnData, clock, randomSource,
+    window = std::make_unique<MainWindow>(WindowSetup{program, dataFolder, clock, randomSource,
                                                       std::move(scripted), folder / "prefix",
                                                       installFolder});
     window->endProgram = [this](int status) { ended = status; };
@@ -168,6 +168,7 @@ class WindowFixture : public ::testing::Test {
   // A test may move both before it starts the window.
   std::filesystem::path program = folder.Path();
   std::filesystem::path account = steam / "steamapps" / "player";
+  std::filesystem::path dataFolder = kSpawnData;
   // The programs' own folder when it is not the one the window writes in.
   std::filesystem::path installFolder;
   vendrel::testing::FixedClock clock;
