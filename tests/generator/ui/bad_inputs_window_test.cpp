@@ -75,6 +75,31 @@ INSTANTIATE_TEST_SUITE_P(
                          ForEachRoom(rooms, [](std::string& room) { room.resize(room.size() * 3 / 5); });
                        },
                        "1", ".rgr"},
+        BadWindowInput{"RoomsWithTenMegabytesOnALine",
+                       [](const fs::path& rooms, const fs::path&) {
+                         ForEachRoom(rooms, [](std::string& room) {
+                           room.insert(room.find("solid\r\n"), std::string(10'000'000, '7') + "\r\n");
+                         });
+                       },
+                       "1", ".rgr"},
+        BadWindowInput{"ARoomsFolderThatIsAFile",
+                       [](const fs::path& rooms, const fs::path&) {
+                         fs::remove_all(rooms);
+                         vendrel::testing::WriteFile(rooms, "not a folder");
+                       },
+                       "1", "rooms"},
+        BadWindowInput{"AnEmptyDataFile",
+                       [](const fs::path&, const fs::path& data) {
+                         vendrel::testing::WriteFile(data / "itemdata.ini", "");
+                       },
+                       "1", "itemdata.ini"},
+        BadWindowInput{"ADataFileWithCarriageReturnsOnly",
+                       [](const fs::path&, const fs::path& data) {
+                         std::string text = vendrel::testing::ReadFile(data / "npcdata.ini");
+                         std::erase(text, '\n');
+                         vendrel::testing::WriteFile(data / "npcdata.ini", text);
+                       },
+                       "1", "npcdata.ini"},
         BadWindowInput{"AnEmptyRoomsFolder",
                        [](const fs::path& rooms, const fs::path&) {
                          fs::remove_all(rooms);
