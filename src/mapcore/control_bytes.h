@@ -14,4 +14,7 @@ std::string ControlByteProblem(std::string_view item);
 // a key or value row, would end its quoting early.
 std::string DoubleQuoteProblem(std::string_view item);
 
+// Either problem, the control byte first; one pass over an item that has neither.
+std::string ItemByteProblem(std::string_view item);
+
 }  // namespace vendrel

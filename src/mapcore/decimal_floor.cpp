@@ -7,7 +7,10 @@
 namespace vendrel {
 
 std::string FloorToThousandths(double value) {
-  if (!std::isfinite(value)) return FormatNumber(value);
+  // A whole number has no thousandths to cut, and most moved texture shifts are whole.
+  if (!std::isfinite(value) || (value == std::trunc(value) && std::fabs(value) < 1e15)) {
+    return FormatNumber(value);
+  }
   // |value| = mantissa × 10^(exponent − 14), mantissa a whole number of 15 digits.
   const FifteenDigits rounded = SignificantDigits(value);
   long long mantissa = 0;

@@ -20,6 +20,10 @@ namespace {
 enum class NumberKey { None, Plane, Point, StartPosition, TextureAxis, Angles };
 
 NumberKey NumberKeyOf(std::string_view key) {
+  // Most keys are none of these; their length tells without comparing letters.
+  if (key.size() != 5 && key.size() != 6 && key.size() != 11 && key.size() != 13) {
+    return NumberKey::None;
+  }
   if (EqualsIgnoringCase(key, "plane")) return NumberKey::Plane;
   if (EqualsIgnoringCase(key, "origin") || EqualsIgnoringCase(key, "point0") ||
       EqualsIgnoringCase(key, "point1") || EqualsIgnoringCase(key, "attachpoint")) {
@@ -81,8 +85,7 @@ class MapTextCheck {
       while (rowEnd < items_.size() && lines_[rowEnd] == line) ++rowEnd;
       std::string problem;
       for (std::size_t k = i; k < rowEnd && problem.empty(); ++k) {
-        problem = ControlByteProblem(items_[k]);
-        if (problem.empty()) problem = DoubleQuoteProblem(items_[k]);
+        problem = ItemByteProblem(items_[k]);
       }
       if (problem.empty()) {
         switch (rowEnd - i) {

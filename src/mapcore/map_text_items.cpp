@@ -7,7 +7,7 @@ namespace vendrel {
 void MapTextItems::Add(std::string_view item, std::size_t line) {
   if (overfull_) {
     if (line != rowLine_ || badByteKept_) return;
-    if (ControlByteProblem(item).empty() && DoubleQuoteProblem(item).empty()) return;
+    if (ItemByteProblem(item).empty()) return;
     badByteKept_ = true;
   } else {
     rowItems_ = line == rowLine_ ? rowItems_ + 1 : 1;

@@ -11,6 +11,7 @@
 #include "room_value_error.h"
 #include "value_move.h"
 #include "value_turn.h"
+#include "whole_number_transform.h"
 
 namespace vendrel {
 namespace {
@@ -30,12 +31,16 @@ class Transform {
         turns_(turns),
         moveWalk_(turns + 1),
         walksLeft_(offset ? turns + 1 : turns),
-        mover_(offset.value_or(Vec3{})) {}
+        mover_(offset.value_or(Vec3{})),
+        wholeNumbers_(turns, offset.value_or(Vec3{})) {}
 
   TranslationResult Run() {
     if (walksLeft_ == 0) return {};
     ForEachKey(room_, [&](std::size_t key) {
       const std::size_t value = key + 1;
+      if (walksLeft_ == moveWalk_ && TurnAndMoveWholeNumbers(MoveKeyOf(room_[key]), value)) {
+        return true;
+      }
       if (turns_ > 0) Turn(TurnKeyOf(room_[key]), value);
       if (walksLeft_ == moveWalk_) Move(MoveKeyOf(room_[key]), value);
       return true;
@@ -48,6 +53,13 @@ class Transform {
   void Fail(int walk, RoomValueError error) {
     failure_ = std::move(error);
     walksLeft_ = walk - 1;
+  }
+
+  // While every walk still runs, a value of whole numbers is turned and moved in one step.
+  bool TurnAndMoveWholeNumbers(MoveKey key, std::size_t i) {
+    if (key == MoveKey::None || !wholeNumbers_.Build(key, room_[i])) return false;
+    room_[i].assign(wholeNumbers_.Result());
+    return true;
   }
 
   // Keys are found where the printer finds them, so a value that spells a key ("origin")
@@ -97,6 +109,7 @@ class Transform {
   int walksLeft_;
   ValueTurner turner_;
   ValueMover mover_;
+  WholeNumberTransform wholeNumbers_;
   std::optional<RoomValueError> failure_;
   TranslationResult result_;
 };

@@ -10,18 +10,9 @@
 namespace vendrel {
 namespace {
 
-// Texture offsets beyond this wrap round, as a texture repeats.
-constexpr double kTextureOffsetWrap = 512;
-
 struct MovedPoint {
   double x, y, z;
-  void AppendTo(std::string& out) const {
-    AppendNumber(out, x);
-    out += ' ';
-    AppendNumber(out, y);
-    out += ' ';
-    AppendNumber(out, z);
-  }
+  void AppendTo(std::string& out) const { AppendPoint(out, x, y, z); }
 };
 
 MovedPoint MovePoint(std::string_view xyz, const Vec3& offset) {
@@ -36,11 +27,7 @@ bool MoveTextureAxis(std::string& out, std::string_view unbracketedAxis, const V
   const double ux = NumberOrThrow(f.f1), uy = NumberOrThrow(f.f2), uz = NumberOrThrow(f.f3);
   const double scale = NumberOrThrow(f.f5);
   if (scale == 0) return false;
-  double moved = NumberOrThrow(f.f4);
-  moved -= ux * offset.x / scale;
-  moved -= uy * offset.y / scale;
-  moved -= uz * offset.z / scale;
-  if (moved > kTextureOffsetWrap) moved = std::fmod(std::nearbyint(moved), kTextureOffsetWrap);
+  const double moved = MovedTextureShift(NumberOrThrow(f.f4), {ux, uy, uz}, scale, offset);
   out += '[';
   out += f.f1;
   out += ' ';
@@ -55,6 +42,25 @@ bool MoveTextureAxis(std::string& out, std::string_view unbracketedAxis, const V
 }
 
 }  // namespace
+
+void AppendPoint(std::string& out, double x, double y, double z) {
+  AppendNumber(out, x);
+  out += ' ';
+  AppendNumber(out, y);
+  out += ' ';
+  AppendNumber(out, z);
+}
+
+double MovedTextureShift(double shift, const Vec3& axis, double scale, const Vec3& offset) {
+  // Texture offsets beyond this wrap round, as a texture repeats.
+  constexpr double kTextureOffsetWrap = 512;
+  double moved = shift;
+  moved -= axis.x * offset.x / scale;
+  moved -= axis.y * offset.y / scale;
+  moved -= axis.z * offset.z / scale;
+  if (moved > kTextureOffsetWrap) moved = std::fmod(std::nearbyint(moved), kTextureOffsetWrap);
+  return moved;
+}
 
 MoveKey MoveKeyOf(std::string_view item) {
   if (item == "startposition") return MoveKey::StartPosition;

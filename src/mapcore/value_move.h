@@ -12,6 +12,11 @@ enum class MoveKey { None, StartPosition, Plane, Point, TextureAxis };
 
 MoveKey MoveKeyOf(std::string_view item);
 
+// "x y z", each by the number rule.
+void AppendPoint(std::string& out, double x, double y, double z);
+// A texture axis's shift once its brush moved by `offset`, so the texture stays put.
+double MovedTextureShift(double shift, const Vec3& axis, double scale, const Vec3& offset);
+
 enum class MoveBuild {
   Unchanged,
   Moved,

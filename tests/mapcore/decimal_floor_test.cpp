@@ -26,7 +26,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FloorCase{-1.23456, "-1.235"}, FloorCase{255.9999, "255.999"},
                       FloorCase{-256, "-256"}, FloorCase{512, "512"}, FloorCase{0, "0"},
                       FloorCase{0.0001, "0"}, FloorCase{-0.0001, "-0.001"}, FloorCase{1e-12, "0"},
-                      FloorCase{-1e-12, "-0.001"}, FloorCase{123456789.0125, "123456789.012"}),
+                      FloorCase{-1e-12, "-0.001"}, FloorCase{123456789.0125, "123456789.012"},
+                      FloorCase{-99999999999, "-99999999999"}, FloorCase{123456789012, "123456789012"},
+                      FloorCase{999999999999999, "999999999999999"}),
     [](const ::testing::TestParamInfo<FloorCase>& testCase) {
       return "To" + testing::NameFromText(testCase.param.floored) + "_" + std::to_string(testCase.index);
     });

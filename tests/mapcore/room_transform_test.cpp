@@ -7,6 +7,8 @@
 #include "param_name.h"
 #include "room_rotation.h"
 #include "room_value_error.h"
+#include "key_value_walk.h"
+#include "value_move.h"
 
 namespace vendrel {
 namespace {
@@ -29,6 +31,53 @@ TEST(TransformRoom, ATurnedValueIsTurnedOncePerTurnInOrder) {
   EXPECT_EQ(walked, once);
   EXPECT_EQ(walked[1], "[0 1 0 16] 0.25");
   EXPECT_EQ(walked[3], "(0 0 0) (-64 0 0) (-64 64 0)");
+}
+
+// The separate walks: Rotator's turns, then each value moved on its own by the text rules.
+Items TurnedThenMoved(Items room, int rotations, const Vec3& offset) {
+  Rotator(room, rotations);
+  ValueMover mover(offset);
+  ForEachKey(room, [&](std::size_t key) {
+    const MoveBuild built = mover.Build(MoveKeyOf(room[key]), room[key + 1], false);
+    if (built == MoveBuild::Moved || built == MoveBuild::MovedOutside) room[key + 1] = mover.Moved();
+    return true;
+  });
+  return room;
+}
+
+TEST(TransformRoom, EveryValueComesOutAsTheSeparateWalksLeaveIt) {
+  // Whole numbers in every spelling the reader takes, signed zeros, fractions that the
+  // number rule rounds, a plane that leaves the world and a shift that wraps.
+  const Items room = {
+      "plane", "(0 0 0) (0 64 0) (64 64 0)",
+      "plane", "(-0 +5 7) (1.5 -2.25 3) (0.1 0.2 0.3)",
+      "plane", "(100000000000000 1 2) (3 4 5) (6 7 8)",
+      "plane", "(12 -7 0.0) (0.0 -0 3) (1 1 1)",
+      "plane", "(16000 0 0) (0 0 0) (0 0 0)",
+      "plane", "(1e3 2 3) (4 5 6) (7 8 9)",
+      "origin", "64 -32 8",
+      "origin", "-0 0.0 +12",
+      "origin", "1.25 3 4.125",
+      "origin", "0.1 0.7 -0.3",
+      "point0", "1 2 3 4 5",
+      "startposition", "[8 16 24]",
+      "startposition", "0.5",
+      "uaxis", "[1 0 0 16] 0.25",
+      "vaxis", "[0 -1 0 -7.5] 0.5",
+      "uaxis", "[+1 -0 0 3] 1",
+      "uaxis", "[1e0 0 0 0] 0.25",
+      "uaxis", "[0.7071 0.7071 0 0] 0.25",
+      "uaxis", "[1 0 0 600] 0.25",
+      "vaxis", "[0 0 -1 -100.123456] 0.3",
+  };
+  for (const Vec3& offset : {Vec3{512, -256, 64}, Vec3{0.5, 1024, -3.25}, Vec3{0, 0, 0}}) {
+    for (int rotations = 0; rotations <= 5; ++rotations) {
+      Items once = room;
+      TransformRoom(once, rotations, offset);
+      EXPECT_EQ(once, TurnedThenMoved(room, rotations, offset))
+          << rotations << " turns, offset " << offset.x << " " << offset.y << " " << offset.z;
+    }
+  }
 }
 
 struct FailureCase {

@@ -26,8 +26,7 @@ class DataReader {
                                            std::to_string(recordsRead_) + " whole records");
     }
     // The names and values go into the level as they are.
-    if (const std::string problem = ControlByteProblem(item); !problem.empty()) Fail(problem);
-    if (const std::string problem = DoubleQuoteProblem(item); !problem.empty()) Fail(problem);
+    if (const std::string problem = ItemByteProblem(item); !problem.empty()) Fail(problem);
     return std::string(item);
   }
 
