@@ -1,5 +1,6 @@
 #include "map_text_check.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -65,6 +66,12 @@ std::string FieldProblem(std::string_view field, bool position) {
 }
 
 std::string PointProblem(std::string_view xyz) {
+  if (const auto plain = PlainWholePoint(xyz)) {
+    if (std::all_of(plain->begin(), plain->end(),
+                    [](double v) { return std::fabs(v) <= kFarOutsideWorld; })) {
+      return {};
+    }
+  }
   const FiveFieldViews f = SSplitViews(xyz);
   for (const std::string_view field : {f.f1, f.f2, f.f3}) {
     if (std::string problem = FieldProblem(field, true); !problem.empty()) return problem;

@@ -168,6 +168,40 @@ FiveFieldViews SSplitViews(std::string_view text) {
   return fields;
 }
 
+namespace {
+
+// [+][-]digits, up to the 15 digits a double holds exactly; `p` then stands after them.
+bool ReadPlainWholeNumber(const char*& p, const char* end, double& value) {
+  if (p != end && *p == '+') ++p;
+  const bool negative = p != end && *p == '-';
+  if (negative) ++p;
+  const char* digits = p;
+  long long whole = 0;
+  for (; p != end && *p >= '0' && *p <= '9'; ++p) whole = whole * 10 + (*p - '0');
+  if (p == digits || p - digits > 15) return false;
+  const auto magnitude = static_cast<double>(whole);
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::array<double, 3>> PlainWholePoint(std::string_view xyz) {
+  std::array<double, 3> point{};
+  const char* p = xyz.data();
+  const char* end = p + xyz.size();
+  for (std::size_t i = 0; i < point.size(); ++i) {
+    if (i > 0) {
+      if (p == end || *p != ' ') return std::nullopt;
+      ++p;
+    }
+    if (!ReadPlainWholeNumber(p, end, point[i])) return std::nullopt;
+  }
+  // Fields after the third are no part of a point.
+  if (p != end && *p != ' ') return std::nullopt;
+  return point;
+}
+
 std::string PointToLocale(std::string_view text, std::string_view decimalSymbol) {
   std::string out;
   out.reserve(text.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -55,6 +56,11 @@ ThreePartViews CSplitViews(std::string_view text);
 // First five blank-separated fields; every blank counts, so two blanks give an empty field.
 FiveFields SSplit(std::string_view text);
 FiveFieldViews SSplitViews(std::string_view text);
+
+// The first three fields of a point when each is a plain whole number ("-64", "+8"), read
+// as ParseNumber reads them; nothing for any other spelling, which the general readers
+// take. Most points of map text are of this kind, so they are read in one pass.
+std::optional<std::array<double, 3>> PlainWholePoint(std::string_view xyz);
 
 // A number's text with the user's decimal symbol for its point, for texts shown to people.
 std::string PointToLocale(std::string_view text, std::string_view decimalSymbol);

@@ -52,6 +52,10 @@ struct Point {
 };
 
 std::optional<Point> TurnedPoint(std::string_view xyz, int turns) {
+  if (const auto plain = PlainWholePoint(xyz)) {
+    const auto [first, second] = Turned({{}, (*plain)[0], 0}, {{}, (*plain)[1], 0}, turns);
+    return Point{first.Number(), second.Number(), (*plain)[2]};
+  }
   const FiveFieldViews f = SSplitViews(xyz);
   const std::optional<double> x = WholeNumber(f.f1);
   const std::optional<double> y = WholeNumber(f.f2);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <clocale>
 #include <string>
 
@@ -53,6 +55,23 @@ TEST(NumberText, ParsesOnlyWholeNumberText) {
     EXPECT_FALSE(ParseNumber(bad)) << bad;
   }
   EXPECT_THROW(NumberOrThrow("wall"), NumberTextError);
+}
+
+TEST(NumberText, APlainWholePointReadsAsTheGeneralReaderReadsIt) {
+  for (const char* plain : {"1 2 3", "+5 -0 -7 9", "064 -128 16384", "+-5 0 0",
+                            "999999999999999 0 -999999999999999"}) {
+    const auto point = PlainWholePoint(plain);
+    ASSERT_TRUE(point) << plain;
+    const FiveFieldViews f = SSplitViews(plain);
+    EXPECT_EQ(*point, (std::array<double, 3>{*ParseNumber(f.f1), *ParseNumber(f.f2),
+                                             *ParseNumber(f.f3)}))
+        << plain;
+    EXPECT_EQ(std::signbit((*point)[1]), std::signbit(*ParseNumber(f.f2))) << plain;
+  }
+  for (const char* other : {"", "1 2", "1.5 2 3", "1  2 3", "1 2 3x", "1e3 0 0", "- 0 0",
+                            "1234567890123456 0 0", " 1 2 3"}) {
+    EXPECT_FALSE(PlainWholePoint(other)) << other;
+  }
 }
 
 // Map text keeps its point whatever the user's decimal symbol is.
