@@ -17,6 +17,7 @@
 #include "compile_main.h"
 #include "dialogs.h"
 #include "gradomat.h"
+#include "left_out_rooms_notice.h"
 #include "level_preview_panel.h"
 #include "progress_picture.h"
 #include "qt_window_host.h"
@@ -161,6 +162,7 @@ class MainWindow final : public QWidget {
   QLineEdit* sunAngleBox_ = nullptr;
   TestSurfWindow* testSurf_ = nullptr;
   QTimer* restartTimer_;
+  LeftOutRoomsNotice leftOutNotice_;
 
   int latitude_ = 0;
   SunValues sun_;

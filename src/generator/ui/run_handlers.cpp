@@ -53,6 +53,7 @@ void MainWindow::Command1_Click() {
       host_->Message("Custom Seed", problems, MessageIcon::Critical, MessageButtons::Ok);
       return;
     }
+    leftOutNotice_.BeforeRun(*host_, roomManager_->Table().leftOut);
     if (state.restartCountdown != kSkipConfirmation) {
       std::string text = "The creation will now begin! ";
       if (roomManager_->RoomTestMode()) {

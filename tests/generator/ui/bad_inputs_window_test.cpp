@@ -20,12 +20,26 @@ struct BadWindowInput {
   std::string named;
 };
 
+void ChangeFile(const fs::path& file, const std::function<void(std::string&)>& change) {
+  std::string text = vendrel::testing::ReadFile(file);
+  change(text);
+  vendrel::testing::WriteFile(file, text);
+}
+
 void ForEachRoom(const fs::path& rooms, const std::function<void(std::string&)>& change) {
-  for (const auto& entry : fs::directory_iterator(rooms)) {
-    std::string text = vendrel::testing::ReadFile(entry.path());
-    change(text);
-    vendrel::testing::WriteFile(entry.path(), text);
-  }
+  for (const auto& entry : fs::directory_iterator(rooms)) ChangeFile(entry.path(), change);
+}
+
+// The room the scan must leave out; the run goes on without a part of the maze it needs.
+void ChangeOneRoom(const fs::path& rooms, const std::function<void(std::string&)>& change) {
+  ChangeFile(rooms / "type2.rgr", change);
+}
+
+// Where the header's line `line` (counted from 1) starts.
+std::size_t LineStart(const std::string& text, int line) {
+  std::size_t start = 0;
+  for (int i = 1; i < line; ++i) start = text.find("\r\n", start) + 2;
+  return start;
 }
 
 class BadWindowInputs : public testing::WindowFixture,
@@ -82,6 +96,31 @@ INSTANTIATE_TEST_SUITE_P(
                          });
                        },
                        "1", ".rgr"},
+        BadWindowInput{"ARoomWithABinaryBlobInItsHeader",
+                       [](const fs::path& rooms, const fs::path&) {
+                         ChangeOneRoom(rooms, [](std::string& room) {
+                           room.insert(LineStart(room, 3), std::string("PK\x03\x04\0\0\xff\xfe", 8));
+                         });
+                       },
+                       "1", "type2.rgr"},
+        BadWindowInput{"ARoomHeaderOfTwentyItems",
+                       [](const fs::path& rooms, const fs::path&) {
+                         ChangeOneRoom(rooms, [](std::string& room) { room.resize(LineStart(room, 21)); });
+                       },
+                       "1", "type2.rgr"},
+        BadWindowInput{"ARoomWithCarriageReturnsOnly",
+                       [](const fs::path& rooms, const fs::path&) {
+                         ChangeOneRoom(rooms, [](std::string& room) { std::erase(room, '\n'); });
+                       },
+                       "1", "type2.rgr"},
+        BadWindowInput{"ARoomWhoseGenreIsAThousandLetters",
+                       [](const fs::path& rooms, const fs::path&) {
+                         ChangeOneRoom(rooms, [](std::string& room) {
+                           const std::size_t genre = LineStart(room, 2);
+                           room.replace(genre, LineStart(room, 3) - 2 - genre, std::string(1000, 'g'));
+                         });
+                       },
+                       "1", "type2.rgr"},
         BadWindowInput{"ARoomsFolderThatIsAFile",
                        [](const fs::path& rooms, const fs::path&) {
                          fs::remove_all(rooms);
