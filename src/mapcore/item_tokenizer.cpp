@@ -33,9 +33,10 @@ ItemTokenizer::ItemTokenizer(const std::filesystem::path& file) : file_(file), e
   // not cost clearing a whole chunk.
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(file, error);
-  buffer_.resize(error ? kChunk
-                       : static_cast<std::size_t>(std::clamp<std::uintmax_t>(size + 1, kSmallest, kChunk)));
-  data_ = buffer_.data();
+  capacity_ = error ? kChunk
+                    : static_cast<std::size_t>(std::clamp<std::uintmax_t>(size + 1, kSmallest, kChunk));
+  buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+  data_ = buffer_.get();
 }
 
 ItemTokenizer::~ItemTokenizer() {
@@ -47,13 +48,18 @@ ItemTokenizer::~ItemTokenizer() {
 bool ItemTokenizer::Refill() {
   if (eof_) return false;
   if (pos_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+    std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
     end_ -= pos_;
     pos_ = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-  data_ = buffer_.data();
-  const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, stream_);
+  if (end_ == capacity_) {
+    auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+    std::memcpy(larger.get(), buffer_.get(), end_);
+    buffer_ = std::move(larger);
+    capacity_ *= 2;
+  }
+  data_ = buffer_.get();
+  const std::size_t got = std::fread(buffer_.get() + end_, 1, capacity_ - end_, stream_);
   if (got == 0) {
     if (std::ferror(stream_)) throw MapFormatError(file_, line_, "read error");
     eof_ = true;

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vendrel {
 
@@ -39,7 +39,9 @@ class ItemTokenizer {
 
   std::filesystem::path file_;
   std::FILE* stream_ = nullptr;
-  std::vector<char> buffer_;
+  // Left uninitialised: every byte is read into before it is looked at.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   const char* data_ = nullptr;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <map>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "room_text.h"
@@ -31,7 +32,8 @@ class RoomFileCache {
     RoomBody body;
   };
 
-  std::map<std::filesystem::path, Entry> entries_;
+  // Keyed by the path's text: comparing paths part by part costs more than reading a cell.
+  std::unordered_map<std::string, Entry> entries_;
   RoomBody uncached_;  // the last body read from a file whose identity could not be seen
 };
 
