@@ -18,16 +18,25 @@ std::optional<double> ParseNumber(std::string_view text) {
   const char* last = text.data() + text.size();
   if (*first == '+') ++first;
   if (first == last) return std::nullopt;
-  // Whole numbers of up to 15 digits, most of map text, are exact as doubles: no need for
-  // the general parser.
+  // Up to 15 digits with or without a point, most of map text: the digits are exact as a
+  // double and so is the power of ten, and one correctly rounded division gives what the
+  // general parser gives.
   const bool negative = *first == '-';
   const char* digits = first + (negative ? 1 : 0);
-  if (digits != last && last - digits <= 15) {
+  if (digits != last && last - digits <= 16) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     long long whole = 0;
     const char* d = digits;
     for (; d != last && *d >= '0' && *d <= '9'; ++d) whole = whole * 10 + (*d - '0');
-    if (d == last) {
-      const auto magnitude = static_cast<double>(whole);
+    const char* point = d;
+    if (d != last && *d == '.' && d != digits) {
+      for (++d; d != last && *d >= '0' && *d <= '9'; ++d) whole = whole * 10 + (*d - '0');
+    }
+    const auto decimals = d == point ? 0 : d - point - 1;
+    const bool plain = d == last && (d == point || decimals > 0);
+    if (plain && (last - digits) - (d == point ? 0 : 1) <= 15) {
+      const double magnitude = static_cast<double>(whole) / kPowersOfTen[decimals];
       return negative ? -magnitude : magnitude;
     }
   }

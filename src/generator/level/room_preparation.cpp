@@ -99,7 +99,8 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
     RoomFileError(engine, error);
   }
   const std::vector<std::size_t>& itemLines = read->lines;
-  Items room = read->items;
+  Items& room = assembly.roomText;
+  room = read->items;
   timings.read = stopwatch.EndTimer();
 
   const std::string_view spawnKind = ChooseSpawnKind(engine.random, assembly.enemyMix);

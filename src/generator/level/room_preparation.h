@@ -40,6 +40,9 @@ struct RoomAssembly {
   NameList names;             // the names of the room being prepared
   long long nameCounter = 0;  // NameCounter: new names given in this level so far
   RoomFileCache roomFiles;    // each room file read once however many cells use it
+  // The text of the room being prepared; kept from cell to cell so its strings' buffers are
+  // reused rather than allocated for every item of every cell.
+  Items roomText;
 };
 
 // Seconds: the time of day the room was started, then the length of each step.
