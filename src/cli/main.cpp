@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include "cli_commands.h"
+#include "large_heap_pages.h"
 
 int main(int argc, char** argv) {
+  vendrel::cli::UseLargeHeapPages();
   CLI::App app{"Vendrel: random levels from a library of designer-built rooms.", "vendrel-cli"};
   app.require_subcommand(0, 1);
   int exitStatus = 0;

@@ -11,10 +11,23 @@
 
 namespace vendrel {
 
-// A room file's body items and the file line of each.
-struct RoomBody {
-  Items items;
-  std::vector<std::size_t> lines;
+// A room file's body items and the file line of each, kept packed: one text for all the
+// items, so a library's rooms held through a run take about what their files take, not
+// a string for every item.
+class RoomBody {
+ public:
+  RoomBody() = default;
+  RoomBody(const Items& items, std::vector<std::size_t> lines);
+
+  // The items, written over `items` so its strings' buffers are reused.
+  void CopyItemsTo(Items& items) const;
+  Items ItemsCopy() const;
+  const std::vector<std::size_t>& Lines() const { return lines_; }
+
+ private:
+  std::string text_;
+  std::vector<std::size_t> ends_;  // where each item ends in text_
+  std::vector<std::size_t> lines_;
 };
 
 // The room bodies of one run: each file is read and checked once however many cells use

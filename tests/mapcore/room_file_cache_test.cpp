@@ -28,15 +28,15 @@ struct CacheContext {
     testing::WriteFile(file, text);
     std::filesystem::last_write_time(file, modified);
   }
-  std::string Id() { return cache.Read(file).items.at(3); }
+  std::string Id() { return cache.Read(file).ItemsCopy().at(3); }
 };
 
 TEST(RoomFileCache, ReadsAFileOnceWhileItsSizeAndTimeStay) {
   CacheContext c;
   testing::WriteFile(c.file, RoomWithId("11"));
   const RoomBody& first = c.cache.Read(c.file);
-  EXPECT_EQ(first.items, (Items{"solid", "{", "id", "11", "}", "/\\/worldend\\/\\"}));
-  EXPECT_EQ(first.lines, (std::vector<std::size_t>{22, 23, 24, 24, 25, 26}));
+  EXPECT_EQ(first.ItemsCopy(), (Items{"solid", "{", "id", "11", "}", "/\\/worldend\\/\\"}));
+  EXPECT_EQ(first.Lines(), (std::vector<std::size_t>{22, 23, 24, 24, 25, 26}));
 
   c.RewriteKeepingTime(RoomWithId("22"));
   EXPECT_EQ(c.Id(), "11") << "same size and time: the body kept from the first read";

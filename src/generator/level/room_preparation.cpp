@@ -98,9 +98,9 @@ GetReadyResult GetReady(const Engine& engine, RoomAssembly& assembly,
   } catch (const MapFormatError& error) {
     RoomFileError(engine, error);
   }
-  const std::vector<std::size_t>& itemLines = read->lines;
+  const std::vector<std::size_t>& itemLines = read->Lines();
   Items& room = assembly.roomText;
-  room = read->items;
+  read->CopyItemsTo(room);
   timings.read = stopwatch.EndTimer();
 
   const std::string_view spawnKind = ChooseSpawnKind(engine.random, assembly.enemyMix);
