@@ -66,5 +66,60 @@ TEST(RoomFileCache, KeepsNothingOfAFileThatFailsToRead) {
   EXPECT_THROW(c.cache.Read(c.file), MapFormatError);
 }
 
+
+// Reading ahead changes when a file is read, never what a Read gives or which error it
+// throws.
+TEST(RoomFileCache, ReadingAheadGivesWhatReadingGives) {
+  testing::TempFolder folder;
+  const std::vector<std::filesystem::path> files = {folder / "a.rgr", folder / "b.rgr",
+                                                     folder / "broken.rgr", folder / "gone.rgr"};
+  testing::WriteFile(files[0], RoomWithId("1"));
+  testing::WriteFile(files[1], RoomWithId("22"));
+  std::string cut = RoomWithId("3");
+  testing::WriteFile(files[2], cut.substr(0, cut.find("/\\/EOF")));
+
+  RoomFileCache ahead;
+  ahead.ReadAhead({files[1], files[0], files[2], files[1], files[3]});
+  for (const auto& file : files) {
+    RoomFileCache plain;
+    try {
+      const Items expected = plain.Read(file).ItemsCopy();
+      EXPECT_EQ(ahead.Read(file).ItemsCopy(), expected) << file;
+      EXPECT_EQ(ahead.Read(file).Lines(), plain.Read(file).Lines()) << file;
+    } catch (const MapFormatError& error) {
+      try {
+        ahead.Read(file);
+        ADD_FAILURE() << file << " read ahead was accepted";
+      } catch (const MapFormatError& aheadError) {
+        EXPECT_STREQ(aheadError.what(), error.what());
+      }
+    }
+  }
+}
+
+TEST(RoomFileCache, AFileChangedAfterReadingAheadIsReadAgain) {
+  CacheContext c;
+  testing::WriteFile(c.file, RoomWithId("1"));
+  c.cache.ReadAhead({c.file});
+  testing::WriteFile(c.file, RoomWithId("55"));
+  EXPECT_EQ(c.Id(), "55");
+}
+
+TEST(RoomFileCache, AStartEndsTheReadingAheadBeforeIt) {
+  testing::TempFolder folder;
+  std::vector<std::filesystem::path> files;
+  for (int i = 0; i < 200; ++i) {
+    files.push_back(folder / ("room" + std::to_string(i) + ".rgr"));
+    testing::WriteFile(files.back(), RoomWithId(std::to_string(i)));
+  }
+  {
+    RoomFileCache cache;
+    cache.ReadAhead(files);
+    cache.ReadAhead({files[7]});  // a second start ends the first
+    EXPECT_EQ(cache.Read(files[7]).ItemsCopy().at(3), "7");
+    cache.ReadAhead(files);  // and the cache goes while its reader is at work
+  }
+}
+
 }  // namespace
 }  // namespace vendrel

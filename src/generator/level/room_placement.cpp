@@ -16,6 +16,9 @@ PlacementResult PlaceRooms(const Engine& engine, const RoomTable& table, const L
   state.roomsPerLevel = cells;
   ConnectorTable connectors;
   const std::vector<float> depths = PathDepths(level, totalRooms);
+  std::vector<std::filesystem::path> files;
+  for (int k = 1; k <= cells; ++k) files.push_back(table.rows[level.Cell(k).room].File());
+  assembly.roomFiles.ReadAhead(std::move(files));
 
   for (int k = 1; k <= cells; ++k) {
     MrProg(engine.host, static_cast<double>(k) * 100 / cells);
