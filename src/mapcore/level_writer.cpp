@@ -51,12 +51,26 @@ void LevelWriter::PrintToFile(std::string row, int tabBlanks) {
   PrintFinishedRow(row, tabBlanks);
 }
 
-void LevelWriter::PrintFinishedRow(std::string_view row, int tabBlanks) {
+void LevelWriter::StartRow(int tabBlanks) {
   if (file_ == nullptr) Open();
   if (tabBlanks > 0) pending_.append(static_cast<std::size_t>(tabBlanks), '\t');
-  pending_.append(row);
+}
+
+void LevelWriter::EndRow() {
   pending_.append("\r\n");
   if (pending_.size() >= kFlushAt) Flush();
+}
+
+void LevelWriter::PrintFinishedRow(std::string_view row, int tabBlanks) {
+  StartRow(tabBlanks);
+  pending_.append(row);
+  EndRow();
+}
+
+void LevelWriter::PrintKeyValueRow(std::string_view key, std::string_view value, int tabBlanks) {
+  StartRow(tabBlanks);
+  AppendKeyValueRow(pending_, key, value);
+  EndRow();
 }
 
 void LevelWriter::Close() {

@@ -27,6 +27,8 @@ class LevelWriter {
   // A row already in map form; written as it stands, so apostrophes inside keys and
   // values reach the file unchanged.
   void PrintFinishedRow(std::string_view row, int tabBlanks = 0);
+  // The row of a key and its value, built where it is written.
+  void PrintKeyValueRow(std::string_view key, std::string_view value, int tabBlanks);
   // Writes what is pending and closes the file; throws std::system_error when any of it
   // did not reach the file. Does nothing when it is closed already.
   void Close();
@@ -39,6 +41,9 @@ class LevelWriter {
  private:
   void Open();
   void Flush();
+  // Opens the file when needed and indents the next row.
+  void StartRow(int tabBlanks);
+  void EndRow();
 
   std::filesystem::path path_;
   std::FILE* file_ = nullptr;

@@ -16,7 +16,14 @@ void PrintRoom(const Items& worldInserts, const Items& room, LevelWriter& writer
   int depth = 2;
   bool openPending = false;
   bool entityMode = false;
-  std::string line;
+  // World rows go straight into the writer; entity rows wait for the world's end.
+  auto row = [&](std::string_view text) {
+    if (entityMode) {
+      entityLines.emplace_back(text);
+    } else {
+      writer.PrintFinishedRow(text, depth);
+    }
+  };
   for (std::size_t i = 0; i < total; ++i) {
     if (openPending) {
       openPending = false;
@@ -24,30 +31,26 @@ void PrintRoom(const Items& worldInserts, const Items& room, LevelWriter& writer
     }
     const std::string& item = at(i);
     if (item.empty()) continue;
-    // The row is built in one buffer for the whole room.
-    line.clear();
     if (item == "}") {
       --depth;
-      line += item;
+      row(item);
     } else if (item == "{") {
       openPending = true;
-      line += item;
+      row(item);
     } else if (item == kWorldEndMarker) {
       entityMode = true;
-      continue;
     } else {
       const std::string& next = i + 1 < total ? at(i + 1) : kNone;
       if (next == "{") {
-        line += item;
+        row(item);
       } else {
-        AppendKeyValueRow(line, item, next);
+        if (entityMode) {
+          entityLines.push_back(KeyValueRow(item, next));
+        } else {
+          writer.PrintKeyValueRow(item, next, depth);
+        }
         ++i;
       }
-    }
-    if (entityMode) {
-      entityLines.push_back(line);
-    } else {
-      writer.PrintFinishedRow(line, depth);
     }
   }
 }
