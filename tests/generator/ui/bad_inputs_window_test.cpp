@@ -42,6 +42,17 @@ std::size_t LineStart(const std::string& text, int line) {
   return start;
 }
 
+// Every texture axis of every room written as `axis`.
+void SetEveryTextureAxis(const fs::path& rooms, const std::string& axis) {
+  ForEachRoom(rooms, [&axis](std::string& room) {
+    const std::string plain = "[1 0 0 0] 0.25";
+    for (std::size_t at = room.find(plain); at != std::string::npos; at = room.find(plain, at)) {
+      room.replace(at, plain.size(), axis);
+      at += axis.size();
+    }
+  });
+}
+
 class BadWindowInputs : public testing::WindowFixture,
                         public ::testing::WithParamInterface<BadWindowInput> {};
 
@@ -121,6 +132,16 @@ INSTANTIATE_TEST_SUITE_P(
                          });
                        },
                        "1", "type2.rgr"},
+        BadWindowInput{"ATextureScaleOfZero",
+                       [](const fs::path& rooms, const fs::path&) {
+                         SetEveryTextureAxis(rooms, "[1 0 0 0] 0");
+                       },
+                       "1", ".rgr"},
+        BadWindowInput{"ATextureAxisCoordinateThatIsAWord",
+                       [](const fs::path& rooms, const fs::path&) {
+                         SetEveryTextureAxis(rooms, "[one 0 0 0] 0.25");
+                       },
+                       "1", ".rgr"},
         BadWindowInput{"ARoomsFolderThatIsAFile",
                        [](const fs::path& rooms, const fs::path&) {
                          fs::remove_all(rooms);
