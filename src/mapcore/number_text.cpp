@@ -186,8 +186,11 @@ bool ReadPlainWholeNumber(const char*& p, const char* end, double& value) {
   if (negative) ++p;
   const char* digits = p;
   long long whole = 0;
-  for (; p != end && *p >= '0' && *p <= '9'; ++p) whole = whole * 10 + (*p - '0');
-  if (p == digits || p - digits > 15) return false;
+  for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+    if (p - digits == 15) return false;
+    whole = whole * 10 + (*p - '0');
+  }
+  if (p == digits) return false;
   const auto magnitude = static_cast<double>(whole);
   value = negative ? -magnitude : magnitude;
   return true;

@@ -105,7 +105,8 @@ TEST(NumberText, APlainWholePointReadsAsTheGeneralReaderReadsIt) {
     EXPECT_EQ(std::signbit((*point)[1]), std::signbit(*ParseNumber(f.f2))) << plain;
   }
   for (const char* other : {"", "1 2", "1.5 2 3", "1  2 3", "1 2 3x", "1e3 0 0", "- 0 0",
-                            "1234567890123456 0 0", " 1 2 3"}) {
+                            "1234567890123456 0 0", " 1 2 3",
+                            "9999999999999999999999999 0 0"}) {
     EXPECT_FALSE(PlainWholePoint(other)) << other;
   }
 }
