@@ -32,12 +32,7 @@ bool MoveTextureAxis(std::string& out, std::string_view unbracketedAxis, const V
   out += f.f1;
   out += ' ';
   out += f.f2;
-  out += ' ';
-  out += f.f3;
-  out += ' ';
-  out += FloorToThousandths(moved);
-  out += "] ";
-  out += f.f5;
+  AppendTextureAxisRest(out, f.f3, moved, f.f5);
   return true;
 }
 
@@ -49,6 +44,16 @@ void AppendPoint(std::string& out, double x, double y, double z) {
   AppendNumber(out, y);
   out += ' ';
   AppendNumber(out, z);
+}
+
+void AppendTextureAxisRest(std::string& out, std::string_view z, double movedShift,
+                           std::string_view scale) {
+  out += ' ';
+  out += z;
+  out += ' ';
+  out += FloorToThousandths(movedShift);
+  out += "] ";
+  out += scale;
 }
 
 double MovedTextureShift(double shift, const Vec3& axis, double scale, const Vec3& offset) {

@@ -14,6 +14,10 @@ MoveKey MoveKeyOf(std::string_view item);
 
 // "x y z", each by the number rule.
 void AppendPoint(std::string& out, double x, double y, double z);
+// What follows the first two fields of a moved texture axis: " z shift] scale", the shift
+// cut to thousandths.
+void AppendTextureAxisRest(std::string& out, std::string_view z, double movedShift,
+                           std::string_view scale);
 // A texture axis's shift once its brush moved by `offset`, so the texture stays put.
 double MovedTextureShift(double shift, const Vec3& axis, double scale, const Vec3& offset);
 

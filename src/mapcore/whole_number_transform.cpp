@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "bracketed_value.h"
-#include "decimal_floor.h"
 #include "number_text.h"
 #include "world_bounds.h"
 
@@ -131,12 +130,7 @@ bool WholeNumberTransform::BuildTextureAxis(std::string_view unbracketedAxis) {
   first.AppendText(out_);
   out_ += ' ';
   second.AppendText(out_);
-  out_ += ' ';
-  out_ += f.f3;
-  out_ += ' ';
-  out_ += FloorToThousandths(moved);
-  out_ += "] ";
-  out_ += f.f5;
+  AppendTextureAxisRest(out_, f.f3, moved, f.f5);
   return true;
 }
 
