@@ -26,13 +26,28 @@ constexpr std::uint64_t kReseed = 0x8EBC6AF09C88C6E3ULL;
 
 // The generator's steps as plain functions of the state, so the reseeds that come before
 // nearly every draw compile to straight arithmetic.
-double NextUniform(std::uint64_t& state) {
+// The 53 random bits of the next draw, as a whole number below 2^53.
+double NextBits(std::uint64_t& state) {
   state += kStep;
-  return static_cast<double>(Fold(state, state ^ kOutput) >> 11) * 0x1.0p-53;
+  return static_cast<double>(Fold(state, state ^ kOutput) >> 11);
+}
+
+constexpr double kBitsToUniform = 0x1.0p-53;
+
+double NextUniform(std::uint64_t& state) { return NextBits(state) * kBitsToUniform; }
+
+// A draw times `factor`, with the scale to [0, 1) folded into the factor: scaling by a
+// power of two is exact, so the product rounds to the same double, one multiplication
+// sooner. The reseeds before nearly every draw wait on these products.
+double NextUniformTimes(std::uint64_t& state, double factor) {
+  return NextBits(state) * (factor * kBitsToUniform);
 }
 
 void MixIn(std::uint64_t& state, double x) {
-  state = Fold(state ^ std::bit_cast<std::uint64_t>(x + 0.0) ^ kStep, kReseed);
+  // Both zeros mix in alike.
+  std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+  if (bits == std::bit_cast<std::uint64_t>(-0.0)) bits = 0;
+  state = Fold(state ^ bits ^ kStep, kReseed);
 }
 
 }  // namespace
@@ -69,9 +84,9 @@ void RandomSource::Randa() {
       const SeedTime first = clock_.SeedReading();
       std::uint64_t state = state_;
       {
-        const double r1 = NextUniform(state);
+        const double minuteTimesR1 = NextUniformTimes(state, first.local.minute);
         const double r2 = NextUniform(state);
-        MixIn(state, first.secondsSinceMidnight + first.local.minute * r1 + r2);
+        MixIn(state, first.secondsSinceMidnight + minuteTimesR1 + r2);
       }
       {
         const double r3 = NextUniform(state);
@@ -80,9 +95,9 @@ void RandomSource::Randa() {
       }
       {
         const SeedTime third = clock_.SeedReading();
-        const double r5 = NextUniform(state);
+        const double r5Times = NextUniformTimes(state, 14.2562);
         const double r6 = NextUniform(state);
-        MixIn(state, third.secondsSinceMidnight * third.local.second - r5 * 14.2562 + r6);
+        MixIn(state, third.secondsSinceMidnight * third.local.second - r5Times + r6);
       }
       state_ = state;
       return;
