@@ -23,6 +23,9 @@ char* AlignedUp(char* address) {
 
 void UseLargeHeapPages() {
   mallopt(M_TOP_PAD, kHeapStep);
+  // One heap for every thread: the room reader's memory lies in these pages too, not in
+  // an arena of its own taken page by page.
+  mallopt(M_ARENA_MAX, 1);
   // Large buffers from the heap too, and freed memory kept for reuse, not handed back.
   mallopt(M_MMAP_THRESHOLD, 4 * kHeapStep);
   mallopt(M_TRIM_THRESHOLD, 8 * kHeapStep);
