@@ -198,7 +198,7 @@ DeployResult DeployRoom(const Kit& kit, const std::filesystem::path& mapFile) {
     // The rooms folder lies beside the kit's program file.
     result.outcome = DeployOutcome::Faulted;
     result.fault = DeployFailureText(std::current_exception(), kit.roomsFolder.parent_path());
-    MapFault(kit.host, result.fault);
+    MapFault(kit.host, mapFile, result.fault);
   }
   return result;
 }

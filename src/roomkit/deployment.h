@@ -28,7 +28,7 @@ enum class DeployOutcome {
 
 struct DeployResult {
   DeployOutcome outcome = DeployOutcome::Faulted;
-  // The fault text as shown after "There's a problem with this room: ".
+  // The fault text as shown after "There's a problem with this room: " and the map's name.
   std::string fault;
   // Quarter turns that brought the room into its type's canonical orientation.
   int turns = 0;

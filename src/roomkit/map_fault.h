@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,7 +15,8 @@ class RoomFault : public std::runtime_error {
   explicit RoomFault(const std::string& wrong) : std::runtime_error(wrong) {}
 };
 
-// Tells the designer what is wrong with the room: the two boxes and the error status.
-void MapFault(Host& host, std::string_view wrong);
+// Tells the designer what is wrong with the room: the two boxes and the error status. The
+// first box names the map in front of what is wrong, unless that names it already.
+void MapFault(Host& host, const std::filesystem::path& mapFile, std::string_view wrong);
 
 }  // namespace vendrel::roomkit

@@ -52,7 +52,7 @@ TEST(DeployCommand, PrintsAFaultWithTheKitsTextsAndFails) {
                             Quoted((temp / "oversized.vmf").string()));
 
   EXPECT_EQ(run.status, 1);
-  EXPECT_THAT(run.output, HasSubstr("There's a problem with this room: Incorrect size parameter in "
+  EXPECT_THAT(run.output, HasSubstr("There's a problem with this room: oversized.vmf: Incorrect size parameter in "
                                     "one of your quilla_connectors! Remove or replace them!"));
   EXPECT_THAT(run.output, HasSubstr("Please, fix this error and try again!"));
   EXPECT_THAT(run.output, HasSubstr("1 of 2 maps deployed."));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "map_file_size.h"
+#include "map_format_error.h"
 #include "picture_colours.h"
 #include "preview_fixtures.h"
 
@@ -36,6 +38,20 @@ TEST(RoomPicture, WiderConnectorsDrawWiderArrows) {
     return CountColour(PreviewRoom(folder / "room.vmf"), kConnector);
   };
   EXPECT_LT(arrowPixels(0), arrowPixels(3));
+}
+
+TEST(RoomPicture, AMapLargerThanARoomMayBeIsRefusedUnread) {
+  const testing::TempFolder folder;
+  const std::filesystem::path map = folder / "huge.vmf";
+  testing::WriteFile(map, "world\r\n{\r\n");
+  std::filesystem::resize_file(map, kLargestRoomMapBytes + 1);  // sparse: nothing to read
+  try {
+    PreviewRoom(map);
+    FAIL() << "drawn";
+  } catch (const MapFormatError& error) {
+    EXPECT_NE(std::string(error.what()).find("huge.vmf: holds 33554433 bytes"), std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ TEST_P(DeploymentFailure, EndsThroughMapFaultAndWritesNoRoom) {
   EXPECT_EQ(result.outcome, DeployOutcome::Faulted);
   EXPECT_EQ(result.fault, fault);
   ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0].text, "There's a problem with this room: " + fault);
+  const std::string named = fault.find("room.vmf") == std::string::npos ? "room.vmf: " + fault : fault;
+  EXPECT_EQ(host.messages[0].text, "There's a problem with this room: " + named);
   EXPECT_EQ(host.statuses.back(), "Status: Error occoured!");
   EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
   EXPECT_EQ(std::filesystem::exists(temp / "errorlog.txt"), GetParam().errorLog);

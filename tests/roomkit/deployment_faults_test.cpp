@@ -61,7 +61,8 @@ TEST_P(Faults, AreShownInTwoBoxesAndNothingIsWritten) {
   EXPECT_EQ(result.fault, fault);
   ASSERT_EQ(kit.host.messages.size(), 2u);
   EXPECT_EQ(kit.host.messages[0].title, "Warning!");
-  EXPECT_EQ(kit.host.messages[0].text, "There's a problem with this room: " + fault);
+  const std::string named = fault.find("room.vmf") == std::string::npos ? "room.vmf: " + fault : fault;
+  EXPECT_EQ(kit.host.messages[0].text, "There's a problem with this room: " + named);
   EXPECT_EQ(kit.host.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(kit.host.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(kit.host.messages[1].title, "RDK");

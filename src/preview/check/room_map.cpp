@@ -1,7 +1,9 @@
 #include "room_map.h"
 
 #include <algorithm>
+#include <system_error>
 
+#include "map_file_size.h"
 #include "room_file.h"
 #include "room_text.h"
 
@@ -43,6 +45,10 @@ RoomMap ReadDeployedRoom(const std::filesystem::path& file) {
 }
 
 RoomMap ReadDesignerMap(const std::filesystem::path& file) {
+  // A map larger than a room may be is not read: the kit refuses it as well.
+  std::error_code sizeError;
+  const std::uintmax_t bytes = std::filesystem::file_size(file, sizeError);
+  if (!sizeError) RefuseOversizedRoomMap(file, bytes);
   RoomMap room;
   room.map = ReadLevelMap(file);
   for (const MapEntity& entity : room.map.entities) {

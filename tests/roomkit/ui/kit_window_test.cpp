@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -194,7 +196,7 @@ TEST_F(KitWindowTest, AFaultShowsItsTwoBoxesAndGoIsEnabledAgain) {
   ASSERT_EQ(answerer.boxes.size(), 2u);
   EXPECT_EQ(answerer.boxes[0].first, "Warning!");
   EXPECT_TRUE(
-      answerer.boxes[0].second.startsWith("There's a problem with this room: Your quilla_info"));
+      answerer.boxes[0].second.startsWith("There's a problem with this room: misfit.vmf: Your quilla_info"));
   EXPECT_EQ(answerer.boxes[1],
             std::make_pair(QString("RDK"), QString("Please, fix this error and try again!")));
   EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Error occoured!");
@@ -234,6 +236,67 @@ TEST_F(KitWindowTest, ANoEndsTheDeploymentAndGoIsEnabledAgain) {
   EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
   EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
 }
+
+// The first bytes of a file, without reading a large one whole.
+std::string Head(const std::filesystem::path& file) {
+  std::string head(4096, '\0');
+  std::ifstream in(file, std::ios::binary);
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  return head;
+}
+
+// A designer's map that cannot be a room: a box names the file without quoting more than a
+// line of it, nothing is deployed, and the map stays as it was.
+struct BrokenMap {
+  std::string name;
+  std::function<void(std::string& map, const std::filesystem::path& file)> damage;
+};
+
+class KitWindowBrokenMaps : public KitWindowTest, public ::testing::WithParamInterface<BrokenMap> {};
+
+TEST_P(KitWindowBrokenMaps, AreNamedInABoxAndDeployNothing) {
+  const std::filesystem::path file = temp / "broken.vmf";
+  std::string map = ReadFile(kFixtures / "alley_west.vmf");
+  GetParam().damage(map, file);
+  if (!std::filesystem::exists(file)) WriteFile(file, map);
+  const auto sizeBefore = std::filesystem::file_size(file);
+  const std::string headBefore = Head(file);
+
+  DialogAnswerer answerer(window);
+  Go(file);
+
+  bool named = false;
+  for (const auto& [title, text] : answerer.boxes) {
+    named = named || text.contains("broken.vmf");
+    EXPECT_LE(text.size(), 400) << title.toStdString() << ": " << text.toStdString();
+  }
+  EXPECT_TRUE(named) << "no box named the map";
+  EXPECT_EQ(Find<QLabel>("Status")->text(), "Status: Error occoured!");
+  EXPECT_TRUE(Find<QPushButton>("Command2")->isEnabled());
+  EXPECT_FALSE(std::filesystem::exists(temp / "rooms"));
+  EXPECT_EQ(std::filesystem::file_size(file), sizeBefore);
+  EXPECT_EQ(Head(file), headBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KitWindowBrokenMaps,
+    ::testing::Values(
+        BrokenMap{"UnbalancedBraces",
+                  [](std::string& map, const std::filesystem::path&) {
+                    map.erase(map.find("}\r\n", map.find("solid")), 3);
+                  }},
+        BrokenMap{"NoWorld",
+                  [](std::string& map, const std::filesystem::path&) {
+                    map.replace(map.find("world\r\n"), 5, "plain");
+                  }},
+        BrokenMap{"LargerThanARoomMayBe",
+                  [](std::string& map, const std::filesystem::path& file) {
+                    // Sparse: as large as 200,000 brushes would make it, at no cost.
+                    WriteFile(file, map);
+                    std::filesystem::resize_file(file, std::uintmax_t{338'000'000});
+                  }}),
+    [](const ::testing::TestParamInfo<BrokenMap>& param) { return param.param.name; });
 
 }  // namespace
 }  // namespace vendrel::roomkit
