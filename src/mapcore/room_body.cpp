@@ -33,15 +33,19 @@ Items RoomBody::ItemsCopy() const {
   return items;
 }
 
+RoomBody ReadPackedRoomBody(const std::filesystem::path& file) {
+  std::vector<std::size_t> lines;
+  const Items items = ReadRoomBody(file, lines);
+  return RoomBody(items, std::move(lines));
+}
+
 std::optional<StampedRoomBody> ReadStampedRoomBody(const std::filesystem::path& file) {
   std::error_code sizeError, timeError;
   const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
   const auto modified = std::filesystem::last_write_time(file, timeError);
   if (sizeError || timeError) return std::nullopt;
   try {
-    std::vector<std::size_t> lines;
-    const Items items = ReadRoomBody(file, lines);
-    return StampedRoomBody{size, modified, RoomBody(items, std::move(lines))};
+    return StampedRoomBody{size, modified, ReadPackedRoomBody(file)};
   } catch (...) {
     // Whoever needs the file reads it again and says what is wrong with it.
     return std::nullopt;

@@ -37,6 +37,9 @@ struct StampedRoomBody {
   RoomBody body;
 };
 
+// The body of a room file, packed; throws what ReadRoomBody throws.
+RoomBody ReadPackedRoomBody(const std::filesystem::path& file);
+
 // The file's size and time, then its body; nothing when either cannot be had.
 std::optional<StampedRoomBody> ReadStampedRoomBody(const std::filesystem::path& file);
 

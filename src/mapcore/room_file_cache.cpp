@@ -3,7 +3,6 @@
 #include <system_error>
 #include <utility>
 
-#include "room_file.h"
 
 namespace vendrel {
 
@@ -30,9 +29,7 @@ const RoomBody& RoomFileCache::Read(const std::filesystem::path& file) {
     return found->second.body;
   }
   entries_.erase(key);
-  std::vector<std::size_t> lines;
-  const Items items = ReadRoomBody(file, lines);
-  StampedRoomBody read{size, modified, RoomBody(items, std::move(lines))};
+  StampedRoomBody read{size, modified, ReadPackedRoomBody(file)};
   // A file that cannot be looked at is read each time, so each time says why it fails.
   if (!known) {
     uncached_ = std::move(read.body);
